@@ -1,0 +1,6 @@
+#include "app/CalculationState.h"
+
+CalculationState& state() {
+    static CalculationState instance;
+    return instance;
+}

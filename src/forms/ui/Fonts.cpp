@@ -1,0 +1,24 @@
+#include "forms/ui/Fonts.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+QFont makeFont(const QStringList& families, double points, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+}  // namespace
+
+QFont pageFont(double points, bool bold) {
+    return makeFont({"Tahoma", "DejaVu Sans", "WenQuanYi Micro Hei", "Noto Sans CJK TC"}, points, bold);
+}
+
+QFont cjkFont(double points, bool bold) {
+    return makeFont({"微軟正黑體", "Microsoft JhengHei", "WenQuanYi Micro Hei", "Noto Sans CJK TC", "DejaVu Sans"},
+                    points, bold);
+}

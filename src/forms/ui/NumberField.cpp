@@ -1,0 +1,116 @@
+#include "forms/ui/NumberField.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include "forms/ui/FieldChecks.h"
+#include "forms/ui/MessageService.h"
+
+NumberField::NumberField(QWidget* parent, bool allowMinus) : QLineEdit(parent), allowMinus_(allowMinus) {
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString clean = filtered(text);
+        if (clean != text) {
+            const int pos = cursorPosition() - static_cast<int>(text.size() - clean.size());
+            setText(clean);
+            setCursorPosition(std::max(0, pos));
+        }
+        pending_ = true;
+    });
+}
+
+void NumberField::setAllowMinus(bool allow) { allowMinus_ = allow; }
+
+void NumberField::setCheck(Check check, AfterCheck after) {
+    check_ = std::move(check);
+    after_ = std::move(after);
+}
+
+bool NumberField::acceptsChar(QChar c) const {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') ||
+           (allowMinus_ && c == QLatin1Char('-'));
+}
+
+QString NumberField::filtered(const QString& text) const {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (acceptsChar(c)) out.append(c);
+    return out;
+}
+
+void NumberField::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter moves on like Tab, whatever the shift state.
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(this, &tab);
+        return;
+    }
+    if (key == Qt::Key_Escape || key == Qt::Key_Backspace || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint()) {
+        if (filtered(text) != text) return;  // dropped
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Navigation and editing keys (arrows, Home, Delete, shortcuts) behave as
+    // in any text box; pasted text is filtered by textEdited.
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberField::inputMethodEvent(QInputMethodEvent* event) {
+    if (filtered(event->commitString()) != event->commitString()) {
+        QInputMethodEvent clean(event->preeditString(), event->attributes());
+        clean.setCommitString(filtered(event->commitString()));
+        QLineEdit::inputMethodEvent(&clean);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void NumberField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // The check runs whenever the user leaves the field, edited or not.
+    pending_ = true;
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    switch (event->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::MouseFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            if (pending_) runCheck();
+            break;
+        default:  // a message box, another window or a popup took the focus
+            break;
+    }
+}
+
+bool NumberField::runCheck() {
+    pending_ = false;
+    if (!check_ || inCheck_) return true;
+    inCheck_ = true;
+    const Verdict verdict = check_(text());
+    if (!verdict.accepted) {
+        FieldChecks::noteRejection();
+        if (!verdict.message.isEmpty()) warn(verdict.title, verdict.message);
+        setText(verdict.replacement);
+        // Returning the focus to a text that the same check rejects would
+        // trap the user in this field.
+        if (verdict.returnFocus && check_(verdict.replacement).accepted) {
+            setFocus(Qt::OtherFocusReason);
+            pending_ = true;
+        }
+    }
+    if (after_) after_(*this, verdict);
+    inCheck_ = false;
+    return verdict.accepted;
+}

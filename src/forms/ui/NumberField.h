@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+
+// What a field's check decides about a text. A check must be free of side
+// effects: the field may ask it about a replacement text before returning the
+// focus, so that no field can hold the focus with a text it rejects itself.
+struct Verdict {
+    bool accepted = true;
+    QString title;        // message box title; empty text = no message
+    QString message;      // message box text; empty = reject silently
+    QString replacement;  // text written into the field when rejected
+    bool returnFocus = false;
+
+    static Verdict accept() { return {}; }
+    static Verdict reject(QString replacement, bool returnFocus, QString title = {}, QString message = {}) {
+        return Verdict{false, std::move(title), std::move(message), std::move(replacement), returnFocus};
+    }
+};
+
+// A number text box: key filter, Enter acting as Tab, and the check that runs
+// when the user moves the focus away.
+class NumberField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberField(QWidget* parent = nullptr, bool allowMinus = false);
+
+    void setAllowMinus(bool allow);
+    bool allowsMinus() const { return allowMinus_; }
+
+    using Check = std::function<Verdict(const QString& text)>;
+    // Runs after every check, accepted or not, for effects beyond the field
+    // (frames shown or hidden, focus moved elsewhere).
+    using AfterCheck = std::function<void(NumberField& field, const Verdict& verdict)>;
+    void setCheck(Check check, AfterCheck after = {});
+
+    // True when the text has changed since the last check and no check has
+    // run on it yet.
+    bool checkPending() const { return pending_; }
+
+    // Runs the check now: message, replacement text, focus return and the
+    // after-check hook. Returns whether the original text was accepted.
+    bool runCheck();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeDataFilter();
+
+private:
+    QString filtered(const QString& text) const;
+    bool acceptsChar(QChar c) const;
+
+    bool allowMinus_ = false;
+    bool pending_ = false;
+    bool inCheck_ = false;
+    Check check_;
+    AfterCheck after_;
+};

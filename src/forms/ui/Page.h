@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+// A page of the calculator: a fixed-size top-level window whose client area
+// is given in twips (15 twips = 1 pixel), centred on the screen when first
+// shown, never resized, and never destroyed until the program ends.
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    Page(const QString& caption, int clientWidthTwips, int clientHeightTwips);
+
+    // Shows the page: runs onLoad() on the first showing, then onActivate()
+    // on every showing.
+    void showPage();
+    void hidePage();
+
+    // Every button, option and list handler calls this first. It completes
+    // a field check that the click interrupted; false means the check
+    // rejected the text and the handler must do nothing more.
+    bool checksPassed();
+
+    bool loaded() const { return loaded_; }
+
+protected:
+    virtual void onLoad() {}
+    virtual void onActivate() {}
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool loaded_ = false;
+};
+
+// Position and size in twips, as the page layouts are written.
+inline QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}

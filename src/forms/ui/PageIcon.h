@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The icon that every page window carries.
+QIcon pageIcon();
