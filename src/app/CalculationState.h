@@ -31,11 +31,11 @@ struct CalculationState {
     float PreloadForce = 0.0f;          // N
 
     // Velocity conditions (velocity page "Next").
-    double Velocity = 0.0;               // m/s
-    double AccelerationTime = 0.0;       // s
-    double StrokeLength = 0.0;           // mm
+    double Velocity = 0.0;          // m/s
+    double AccelerationTime = 0.0;  // s
+    double StrokeLength = 0.0;      // mm
     float ReciprocationsPerMinute = 0.0f;
-    double Acceleration = 0.0;           // m/s², exactly 0 without inertia force
+    double Acceleration = 0.0;  // m/s², exactly 0 without inertia force
 
     // Operating conditions (operation page "Next"), mm / kg / kgf / degrees.
     double ThrustPointY0 = 0.0;

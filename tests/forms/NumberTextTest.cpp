@@ -14,11 +14,10 @@ struct ReadCase {
 
 TEST(NumberText, ReadsLeadingNumberAndTellsNumeric) {
     const ReadCase cases[] = {
-        {"12", 12, true},       {"-3.5", -3.5, true}, {".5", 0.5, true},      {"12.", 12, true},
-        {"", 0, false},         {"-", 0, false},      {".", 0, false},        {"-.", 0, false},
-        {"1.2.3", 1.2, false},  {"1e5", 1, false},    {"12abc", 12, false},   {"abc", 0, false},
-        {"--1", 0, false},      {"1-2", 1, false},    {" 1", 0, false},       {"-0", 0, true},
-        {"0.1", 0.1, true},     {"007", 7, true},
+        {"12", 12, true},     {"-3.5", -3.5, true}, {".5", 0.5, true}, {"12.", 12, true},     {"", 0, false},
+        {"-", 0, false},      {".", 0, false},      {"-.", 0, false},  {"1.2.3", 1.2, false}, {"1e5", 1, false},
+        {"12abc", 12, false}, {"abc", 0, false},    {"--1", 0, false}, {"1-2", 1, false},     {" 1", 0, false},
+        {"-0", 0, true},      {"0.1", 0.1, true},   {"007", 7, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -38,9 +37,17 @@ TEST(NumberText, NumberTooLargeForDoubleIsNotNumeric) {
 
 TEST(NumberText, WritesShortestPositionalText) {
     const std::pair<double, const char*> cases[] = {
-        {12.5, "12.5"},   {15, "15"},        {56.3, "56.3"},      {12.500000000000002, "12.5"},
-        {-0.0, "0"},      {0, "0"},          {-12.5, "-12.5"},    {1e20, "100000000000000000000"},
-        {1e-7, "0.0000001"}, {13.333333, "13.333333"}, {20.000000000000004, "20"},
+        {12.5, "12.5"},
+        {15, "15"},
+        {56.3, "56.3"},
+        {12.500000000000002, "12.5"},
+        {-0.0, "0"},
+        {0, "0"},
+        {-12.5, "-12.5"},
+        {1e20, "100000000000000000000"},
+        {1e-7, "0.0000001"},
+        {13.333333, "13.333333"},
+        {20.000000000000004, "20"},
         {242.70000000000002, "242.7"},
     };
     for (const auto& [value, text] : cases) {

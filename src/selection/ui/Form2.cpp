@@ -4,8 +4,8 @@
 
 #include "app/ui/Pages.h"
 #include "forms/ui/Fonts.h"
-#include "selection/ui/Form3.h"
 #include "selection/ui/Form1.h"
+#include "selection/ui/Form3.h"
 
 Form2::Form2() : Page(QStringLiteral("Selection Condition"), 10380, 6315) {
     Command1 = new QPushButton(QStringLiteral("Next"), this);
