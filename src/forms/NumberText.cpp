@@ -132,9 +132,22 @@ bool IsNumeric(std::string_view text) {
     return valueOf(p, value);
 }
 
-std::string NumberText(double value) { return positional(value, 15); }
+// Rounded to 15 digits, the values nearest the largest double would be written
+// as 1.79769313486232e308, beyond the double range, and that text would read
+// back as nothing; they are written as the largest 15-digit text within it.
+constexpr double kLargestText15 = 1.79769313486231e308;
 
-std::string NumberText32(float value) { return positional(static_cast<double>(value), 7); }
+std::string NumberText(double value) {
+    if (std::fabs(value) > kLargestText15) value = std::copysign(kLargestText15, value);
+    return positional(value, 15);
+}
+
+// An infinite 32-bit value is written as the largest float, the value that
+// reading its text back into a 32-bit field gives.
+std::string NumberText32(float value) {
+    if (std::isinf(value)) value = std::copysign(std::numeric_limits<float>::max(), value);
+    return positional(static_cast<double>(value), 7);
+}
 
 float ToSingle(double value) {
     if (std::isnan(value)) return 0.0f;
