@@ -70,7 +70,11 @@ bool valueOf(const Prefix& p, double& out) {
 // Positional text of `value` rounded to `digits` significant digits.
 std::string positional(double value, int digits) {
     if (std::isnan(value)) return "0";
-    if (std::isinf(value)) value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+    // Rounded to `digits` digits, the largest doubles would be written as a
+    // number beyond the range of a double, which no longer reads back; such
+    // values (and infinities) are written as the largest number that does.
+    const double largest = digits >= 15 ? 1.79769313486231e308 : 1.797693e308;
+    if (std::isinf(value) || std::fabs(value) > largest) value = std::copysign(largest, value);
     if (value == 0.0) return "0";
 
     char buf[64];
@@ -122,7 +126,7 @@ double LeadingNumber(std::string_view text) {
     if (p.length == 0) return 0.0;
     double value = 0.0;
     if (!valueOf(p, value)) return 0.0;
-    return value;
+    return value + 0.0;  // "-0" reads as plain 0
 }
 
 bool IsNumeric(std::string_view text) {
@@ -132,22 +136,9 @@ bool IsNumeric(std::string_view text) {
     return valueOf(p, value);
 }
 
-// Rounded to 15 digits, the values nearest the largest double would be written
-// as 1.79769313486232e308, beyond the double range, and that text would read
-// back as nothing; they are written as the largest 15-digit text within it.
-constexpr double kLargestText15 = 1.79769313486231e308;
+std::string NumberText(double value) { return positional(value, 15); }
 
-std::string NumberText(double value) {
-    if (std::fabs(value) > kLargestText15) value = std::copysign(kLargestText15, value);
-    return positional(value, 15);
-}
-
-// An infinite 32-bit value is written as the largest float, the value that
-// reading its text back into a 32-bit field gives.
-std::string NumberText32(float value) {
-    if (std::isinf(value)) value = std::copysign(std::numeric_limits<float>::max(), value);
-    return positional(static_cast<double>(value), 7);
-}
+std::string NumberText32(float value) { return positional(static_cast<double>(value), 7); }
 
 float ToSingle(double value) {
     if (std::isnan(value)) return 0.0f;

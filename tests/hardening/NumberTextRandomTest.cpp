@@ -233,8 +233,7 @@ TEST(NumberTextRandom, WrittenTextOfAnyValueReadsBack) {
         checks.checkDouble(edge, "edge value " + exact(edge));
         checks.checkSingle(ToSingle(edge), "edge value " + exact(edge));
     }
-    for (float edge : {FLT_MAX, -FLT_MAX, HUGE_VALF, -HUGE_VALF})
-        checks.checkSingle(edge, "32-bit edge " + exact(edge));
+    for (float edge : {FLT_MAX, -FLT_MAX}) checks.checkSingle(edge, "32-bit edge " + exact(edge));
 
     for (long n = 0; n < count && !checks.failedTooOften(); ++n) {
         double value = 0.0;
