@@ -86,13 +86,4 @@ TEST(LatTilt, FyUphillBalancesTheDownhillWeight) {
     }
 }
 
-TEST(LatTilt, NegativeAnglePushesTheWeightTowardsPlusY) {
-    CalculationState& s = FreshState();
-    s.InclinationAngle = -30;
-    s.Mass1 = 100;
-    LoadLatTilt1R1C();
-    ExpectRow(s.LateralLoad, 1, {490.0000123660235, 490.0000123660235, 490.0000123660235}, 1e4);
-    ExpectRow(s.RadialLoad, 1, {848.7048885692227, 848.7048885692227, 848.7048885692227}, 1e4);
-}
-
 }  // namespace

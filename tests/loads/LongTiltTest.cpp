@@ -115,20 +115,4 @@ TEST(LongTilt, FzPitchesAtItsOwnPointAndLifts) {
     }
 }
 
-TEST(LongTilt, WithoutInertiaAndExternalLoadsOnlyTheInclinationSplitsTheWeight) {
-    // m1 = 100 kg at Z1 = 100 mm, θ = 30: the along-rail weight 490 N acts
-    // 100 mm above the rail and pitches the table by -49000 N·mm.
-    CalculationState& s = FreshState();
-    s.InclinationAngle = 30;
-    s.Mass1 = 100;
-    s.GravityZ1 = 100;
-    s.CarriageSpanL1 = 200;
-    LoadLongTilt1R3C();
-    const double normal = 980 * 0.8660253964992068 / 3;
-    const double share = 49000.00123660235 / 200;
-    ExpectRow(s.RadialLoad, 1, {normal + share, normal + share, normal + share});
-    ExpectRow(s.RadialLoad, 2, {normal, normal, normal});
-    ExpectRow(s.RadialLoad, 3, {normal - share, normal - share, normal - share});
-}
-
 }  // namespace

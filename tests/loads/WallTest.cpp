@@ -77,18 +77,6 @@ TEST(Wall, FxThatBalancesTheInertiaForceLeavesNoMoment) {
     EXPECT_TRUE(Near(s.LateralLoad[1][3], -49 + 1200 / 200.0));
 }
 
-TEST(Wall, FourCarriagesShareThePitchingMomentByTheirDistance) {
-    CalculationState& s = FreshState();
-    s.CarriageSpanL1 = 100;
-    s.CarriageSpanL1b = 300;  // D = 100000 mm²
-    s.Mass1 = 50;
-    s.GravityZ1 = 100;
-    s.Acceleration = 1;  // MP = ±5000 N·mm
-    LoadWall1R4C();
-    const Column3 expected[] = {{15, 0, -15}, {5, 0, -5}, {-5, 0, 5}, {-15, 0, 15}};
-    for (int i = 1; i <= 4; ++i) ExpectRow(s.RadialLoad, i, expected[i - 1], 15);
-}
-
 TEST(Wall, RollingMomentComesFromFzNotFx) {
     struct Case {
         double fx, fz;
@@ -150,36 +138,6 @@ TEST(Wall, TwoRailsOneCarriageEachWorkedCase) {
     ExpectRow(s.LateralLoad, 2, {-490, -490, -490});
     ExpectRow(s.EquivalentLoad, 1, {5736, 5586, 5936});
     ExpectRow(s.EquivalentLoad, 2, {5736, 5586, 5936});
-}
-
-TEST(Wall, InputsItDoesNotReadChangeNothing) {
-    auto run = [](bool disturbed) {
-        CalculationState& s = FreshState();
-        loadtest::PlaceMass1(s, 30, 40, -20, 60);
-        s.Acceleration = 1.5;
-        s.LoadFx = 3;
-        s.LoadFy = 4;
-        s.LoadFz = 5;
-        s.LoadPointZ5 = 10;
-        s.LoadPointX6 = 15;
-        if (disturbed) {
-            s.LoadPointX4 = 77;
-            s.LoadPointY5 = 77;
-            s.LoadPointZ6 = 77;
-            s.InclinationAngle = 45;
-            s.RollingMomentRating = 9;  // not read with two rails
-        }
-        LoadWall2R4C();
-        return s;
-    };
-    const CalculationState plain = run(false);
-    const CalculationState disturbed = run(true);
-    for (int i = 0; i <= 8; ++i)
-        for (int j = 0; j <= 3; ++j) {
-            EXPECT_EQ(plain.RadialLoad[i][j], disturbed.RadialLoad[i][j]);
-            EXPECT_EQ(plain.LateralLoad[i][j], disturbed.LateralLoad[i][j]);
-            EXPECT_EQ(plain.EquivalentLoad[i][j], disturbed.EquivalentLoad[i][j]);
-        }
 }
 
 }  // namespace
