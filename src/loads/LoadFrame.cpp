@@ -25,26 +25,21 @@ struct LayoutShape {
 
 constexpr CarriagePlace kAlone{0, 0, false};
 
-// The eight layouts, in the order of the combination index.
+// The eight layouts, in the order of the combination index. Each carriage:
+// {rail side, end side, outer}; O marks the outer pair of four per rail.
+constexpr bool O = true, I = false;
+// clang-format off
 constexpr std::array<LayoutShape, 8> kLayouts{{
     {1, 1, {{kAlone}}},
-    {1, 2, {{{0, +1, false}, {0, -1, false}}}},
-    {1, 3, {{{0, +1, false}, {0, 0, false}, {0, -1, false}}}},
-    {1, 4, {{{0, +1, true}, {0, +1, false}, {0, -1, false}, {0, -1, true}}}},
-    {2, 1, {{{+1, 0, false}, {-1, 0, false}}}},
-    {2, 2, {{{+1, +1, false}, {+1, -1, false}, {-1, -1, false}, {-1, +1, false}}}},
-    {2, 3, {{{+1, +1, false}, {+1, 0, false}, {+1, -1, false}, {-1, -1, false}, {-1, 0, false}, {-1, +1, false}}}},
-    {2,
-     4,
-     {{{+1, +1, true},
-       {+1, +1, false},
-       {+1, -1, false},
-       {+1, -1, true},
-       {-1, -1, true},
-       {-1, -1, false},
-       {-1, +1, false},
-       {-1, +1, true}}}},
+    {1, 2, {{{0, +1, I}, {0, -1, I}}}},
+    {1, 3, {{{0, +1, I}, {0,  0, I}, {0, -1, I}}}},
+    {1, 4, {{{0, +1, O}, {0, +1, I}, {0, -1, I}, {0, -1, O}}}},
+    {2, 1, {{{+1, 0, I},                                      {-1, 0, I}}}},
+    {2, 2, {{{+1, +1, I}, {+1, -1, I},                         {-1, -1, I}, {-1, +1, I}}}},
+    {2, 3, {{{+1, +1, I}, {+1,  0, I}, {+1, -1, I},             {-1, -1, I}, {-1,  0, I}, {-1, +1, I}}}},
+    {2, 4, {{{+1, +1, O}, {+1, +1, I}, {+1, -1, I}, {+1, -1, O}, {-1, -1, O}, {-1, -1, I}, {-1, +1, I}, {-1, +1, O}}}},
 }};
+// clang-format on
 
 struct Spans {
     double L1, L1b, L2, D;
