@@ -87,6 +87,8 @@ double UnsharedMomentTerm(const LayoutShape& layout, const CalculationState& s, 
 
 MassSums SumMasses(const CalculationState& s) {
     const double m1 = s.Mass1, m2 = s.Mass2, m3 = s.Mass3;
+    // One field holds the thrust point's first coordinate: Y0 across a
+    // horizontal rail, captioned X0 where the rail stands upright.
     const double X0 = s.ThrustPointY0, Y0 = s.ThrustPointY0, Z0 = s.ThrustPointZ0;
     MassSums r;
     r.sum = m1 + m2 + m3;

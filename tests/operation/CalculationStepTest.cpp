@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "app/CalculationState.h"
@@ -41,6 +42,17 @@ bool TablesClear(const CalculationState& s) {
     return true;
 }
 
+// The thirty fields in the order of their boxes, widened.
+std::array<double, 30> StoredEntries(const CalculationState& s) {
+    return {
+        s.ThrustPointY0, s.ThrustPointZ0, s.CarriageSpanL1, s.CarriageSpanL1b, s.RailSpanL2,  s.InclinationAngle,
+        s.Mass1,         s.GravityX1,     s.GravityY1,      s.GravityZ1,       s.Mass2,       s.GravityX2,
+        s.GravityY2,     s.GravityZ2,     s.Mass3,          s.GravityX3,       s.GravityY3,   s.GravityZ3,
+        s.LoadFx,        s.LoadPointX4,   s.LoadPointY4,    s.LoadPointZ4,     s.LoadFy,      s.LoadPointX5,
+        s.LoadPointY5,   s.LoadPointZ5,   s.LoadFz,         s.LoadPointX6,     s.LoadPointY6, s.LoadPointZ6,
+    };
+}
+
 class CalculationStep : public testing::Test {
 protected:
     void SetUp() override { state() = CalculationState{}; }
@@ -51,22 +63,15 @@ TEST_F(CalculationStep, StoresEachTextInItsOwnField) {
     Texts texts;
     for (int i = 0; i < 30; ++i) texts[i] = std::to_string(i + 1) + ".5";
     RunCalculationStep(texts);
-    const CalculationState& s = state();
-    const double stored[30] = {
-        s.ThrustPointY0, s.ThrustPointZ0, s.CarriageSpanL1, s.CarriageSpanL1b, s.RailSpanL2,  s.InclinationAngle,
-        s.Mass1,         s.GravityX1,     s.GravityY1,      s.GravityZ1,       s.Mass2,       s.GravityX2,
-        s.GravityY2,     s.GravityZ2,     s.Mass3,          s.GravityX3,       s.GravityY3,   s.GravityZ3,
-        s.LoadFx,        s.LoadPointX4,   s.LoadPointY4,    s.LoadPointZ4,     s.LoadFy,      s.LoadPointX5,
-        s.LoadPointY5,   s.LoadPointZ5,   s.LoadFz,         s.LoadPointX6,     s.LoadPointY6, s.LoadPointZ6,
-    };
+    const auto stored = StoredEntries(state());
     for (int i = 0; i < 30; ++i) EXPECT_EQ(stored[i], i + 1.5) << "Text" << i + 1;
 }
 
 TEST_F(CalculationStep, ReadsTheLeadingNumberAndNarrowsTheThirtyTwoBitFields) {
-    static const std::string kSixtyNines(60, '9');
+    const std::string sixtyNines(60, '9');
     struct Case {
         int box;  // Text1..Text30
-        const char* text;
+        std::string text;
         double expected;
     };
     const Case cases[] = {
@@ -79,26 +84,15 @@ TEST_F(CalculationStep, ReadsTheLeadingNumberAndNarrowsTheThirtyTwoBitFields) {
         {7, "0.1", 0.1},
         {6, "0.1", static_cast<double>(0.1f)},
         {6, "30", 30.0},
-        {6, "-45.5", -45.5},
         {30, "0.1", static_cast<double>(0.1f)},
-        {30, "", 0.0},
-        {6, kSixtyNines.c_str(), static_cast<double>(std::numeric_limits<float>::max())},
+        {6, sixtyNines, static_cast<double>(std::numeric_limits<float>::max())},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("Text") + std::to_string(c.box) + " \"" + c.text + "\"");
+        SCOPED_TRACE("Text" + std::to_string(c.box) + " \"" + c.text + "\"");
         Texts texts = SoundTexts();
         texts[c.box - 1] = c.text;
         RunCalculationStep(texts);
-        const CalculationState& s = state();
-        const double stored = c.box == 1   ? s.ThrustPointY0
-                              : c.box == 2 ? s.ThrustPointZ0
-                              : c.box == 3 ? s.CarriageSpanL1
-                              : c.box == 6 ? static_cast<double>(s.InclinationAngle)
-                              : c.box == 7 ? s.Mass1
-                              : c.box == 8 ? s.GravityX1
-                              : c.box == 9 ? s.GravityY1
-                                           : static_cast<double>(s.LoadPointZ6);
-        EXPECT_EQ(stored, c.expected);
+        EXPECT_EQ(StoredEntries(state())[c.box - 1], c.expected);
     }
 }
 
@@ -122,27 +116,6 @@ TEST_F(CalculationStep, ClearsWhatAnEarlierLayoutLeft) {
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(s.MeanLoad[i], 0.0f);
     EXPECT_EQ(s.MeanLoad[0], 123.0f);
     EXPECT_EQ(s.RadialLoad[0][0], 5.0);
-}
-
-TEST_F(CalculationStep, RunsTheProcedureOfInstallationAndCombination) {
-    for (int installation = 0; installation <= 1; ++installation)
-        for (int combination = 0; combination <= 7; ++combination) {
-            SCOPED_TRACE(std::to_string(installation) + "/" + std::to_string(combination));
-            SelectCase(installation, combination);
-            ASSERT_TRUE(RunCalculationStep(SoundTexts()).calculated);
-            const CalculationState byStep = state();
-            // The same procedure run directly on the stored entries.
-            for (auto* table : {&state().RadialLoad, &state().LateralLoad, &state().EquivalentLoad})
-                for (auto& row : *table) row.fill(0.0);
-            FindLoadProcedure(installation, combination)();
-            EXPECT_EQ(byStep.RadialLoad, state().RadialLoad);
-            EXPECT_EQ(byStep.EquivalentLoad, state().EquivalentLoad);
-            const int n = (combination < 4 ? 1 : 2) * (combination % 4 + 1);
-            EXPECT_NE(byStep.EquivalentLoad[n][2], 0.0);
-            if (n < 8) {
-                EXPECT_EQ(byStep.EquivalentLoad[n + 1][2], 0.0);
-            }
-        }
 }
 
 TEST_F(CalculationStep, DispatchTableFollowsEightTimesInstallationPlusCombination) {
