@@ -1,0 +1,225 @@
+#include "selection/RatingCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "app/CalculationState.h"
+#include "selection/SelectionLists.h"
+
+namespace {
+
+// Grade as written at the end of a preload item, e.g. "F0" of "Medium preload ( F0 )".
+std::string gradeOf(std::string_view item) {
+    const auto open = item.find("( ");
+    const auto close = item.find(" )");
+    return std::string(item.substr(open + 2, close - open - 2));
+}
+
+double factorOfGrade(const std::string& grade) {
+    if (grade == "FC") return 0.02;
+    if (grade == "F0") return 0.05;
+    if (grade == "F1") return 0.08;
+    if (grade == "F2") return 0.13;
+    ADD_FAILURE() << "unknown grade " << grade;
+    return 0.0;
+}
+
+SelectionPicks picksFor(int series, int size, int preload) {
+    SelectionPicks picks;
+    picks.series = series;
+    picks.size = size;
+    picks.installation = 1;
+    picks.combination = 6;
+    picks.preload = preload;
+    picks.seriesText = "S";
+    picks.sizeText = "Z";
+    picks.installationText = "I";
+    picks.combinationText = "K";
+    picks.preloadText = "P";
+    return picks;
+}
+
+TEST(RatingCatalogue, SeriesHaveTheSizeListsOfThePage) {
+    struct Expect {
+        const char* code;
+        std::size_t rows;
+        bool roller;
+    };
+    const Expect expected[] = {
+        {"QEH", 15, false}, {"QEJ", 10, false}, {"WUN", 12, false}, {"WUY", 11, true}, {"QEY", 11, true},
+    };
+    const auto all = RatingCatalogue::series();
+    ASSERT_EQ(all.size(), std::size(expected));
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        SCOPED_TRACE(expected[i].code);
+        EXPECT_EQ(all[i].code, expected[i].code);
+        EXPECT_EQ(all[i].rows.size(), expected[i].rows);
+        EXPECT_EQ(all[i].roller, expected[i].roller);
+        EXPECT_EQ(SelectionLists::sizes(all[i].code).size(), expected[i].rows);
+        std::set<std::string_view> distinct;
+        for (const RatingRow& row : all[i].rows) distinct.insert(row.size);
+        EXPECT_EQ(distinct.size(), all[i].rows.size()) << "a size is listed twice";
+        // A series pick always lands on 25.
+        EXPECT_EQ(distinct.count("25"), 1u);
+    }
+    EXPECT_EQ(all[0].rows[13].size, "65");
+    EXPECT_EQ(all[0].rows[14].size, "65L");
+    for (int roller : {3, 4}) {
+        EXPECT_EQ(all[static_cast<std::size_t>(roller)].rows.back().size, "65L");
+        EXPECT_EQ(SelectionLists::sizes(all[static_cast<std::size_t>(roller)].code).size(),
+                  all[static_cast<std::size_t>(roller)].rows.size());
+    }
+}
+
+TEST(RatingCatalogue, EveryRowIsPlausibleAndStoresBothMomentsAlike) {
+    const auto all = RatingCatalogue::series();
+    for (int s = 0; s < static_cast<int>(all.size()); ++s) {
+        const auto& rows = all[static_cast<std::size_t>(s)].rows;
+        for (int z = 0; z < static_cast<int>(rows.size()); ++z) {
+            const RatingRow& row = rows[static_cast<std::size_t>(z)];
+            SCOPED_TRACE(std::string(all[static_cast<std::size_t>(s)].code) + " " + std::string(row.size));
+            EXPECT_GT(row.C, 0.0);
+            EXPECT_GT(row.C0, row.C) << "static rating above dynamic in every row";
+            EXPECT_GT(row.MP0, 0.0);
+            EXPECT_GT(row.MR0, 0.0);
+            EXPECT_EQ(RatingCatalogue::find(s, z), &row);
+
+            CalculationState st;
+            storeSelection(picksFor(s, z, 0), st);
+            EXPECT_EQ(st.DynamicLoadRating, row.C);
+            EXPECT_EQ(st.StaticLoadRating, row.C0);
+            EXPECT_EQ(st.PitchingMomentRating, row.MP0);
+            EXPECT_EQ(st.YawingMomentRating, st.PitchingMomentRating);
+            EXPECT_EQ(st.RollingMomentRating, static_cast<float>(row.MR0));
+        }
+    }
+}
+
+// C has one decimal and the factors two, so every preload force the page can
+// ask for is a whole number of newtons: C in tenths times the factor in
+// hundredths. Each offered item's grade must also carry its own factor.
+TEST(RatingCatalogue, EveryOfferedPreloadGivesWholeNewtons) {
+    const auto all = RatingCatalogue::series();
+    int checked = 0;
+    for (int s = 0; s < static_cast<int>(all.size()); ++s) {
+        const GuidewaySeries& entry = all[static_cast<std::size_t>(s)];
+        for (int z = 0; z < static_cast<int>(entry.rows.size()); ++z) {
+            const RatingRow& row = entry.rows[static_cast<std::size_t>(z)];
+            const auto items = SelectionLists::preloadItems(SelectionLists::preloadCase(row.size, entry.code));
+            ASSERT_FALSE(items.empty());
+            for (int p = 0; p < static_cast<int>(items.size()); ++p) {
+                SCOPED_TRACE(std::string(entry.code) + " " + std::string(row.size) + " " +
+                             std::string(items[static_cast<std::size_t>(p)]));
+                const auto factor = RatingCatalogue::preloadFactor(s, p);
+                ASSERT_TRUE(factor.has_value());
+                EXPECT_EQ(*factor, factorOfGrade(gradeOf(items[static_cast<std::size_t>(p)])));
+
+                CalculationState st;
+                storeSelection(picksFor(s, z, p), st);
+                const long tenths = std::lround(row.C * 10);
+                const long hundredths = std::lround(*factor * 100);
+                EXPECT_EQ(st.PreloadForce, static_cast<float>(tenths * hundredths));
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 3 * 59 - 4);  // QEH 15, QEJ 15T and 15, WUN 15 offer two grades
+}
+
+TEST(RatingCatalogue, StoresRatingsPreloadForceAndSelection) {
+    struct Case {
+        int series, size, preload;
+        double C, C0, MP0;
+        double MR0Held;  // the 32-bit value read back
+        float force;
+    };
+    const Case cases[] = {
+        {0, 3, 0, 28.1, 42.4, 0.39, 0.47999998927116394, 562.0f},             // QEH 25 FC
+        {0, 0, 1, 11.8, 18.9, 0.12, 0.14000000059604645, 590.0f},             // QEH 15 F0: not 590.0000000000001
+        {0, 0, 0, 11.8, 18.9, 0.12, 0.14000000059604645, 236.0f},             // QEH 15 FC
+        {1, 0, 1, 6.7, 9.6, 0.04, static_cast<float>(0.07), 335.0f},          // QEJ 15T F0
+        {2, 11, 2, 90.0, 143.6, 2.88, static_cast<float>(3.27), 7200.0f},     // WUN 45L F1
+        {3, 0, 0, 27.4, 57.4, 0.63, static_cast<float>(0.66), 1370.0f},       // WUY 25 F0
+        {4, 10, 2, 277.0, 624.0, 22.5, static_cast<float>(20.02), 36010.0f},  // QEY 65L F2
+        {0, 14, 2, 253.5, 375.9, 11.84, 11.84000015258789, 20280.0f},         // QEH 65L F1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.series << "/" << c.size << "/" << c.preload);
+        CalculationState st;
+        storeSelection(picksFor(c.series, c.size, c.preload), st);
+        EXPECT_EQ(st.DynamicLoadRating, c.C);
+        EXPECT_EQ(st.StaticLoadRating, c.C0);
+        EXPECT_EQ(st.PitchingMomentRating, c.MP0);
+        EXPECT_EQ(st.YawingMomentRating, c.MP0);
+        EXPECT_EQ(static_cast<double>(st.RollingMomentRating), c.MR0Held);
+        EXPECT_EQ(st.PreloadForce, c.force);
+        EXPECT_EQ(st.SeriesCode, "S");
+        EXPECT_EQ(st.SizeCode, "Z");
+        EXPECT_EQ(st.InstallationText, "I");
+        EXPECT_EQ(st.CombinationText, "K");
+        EXPECT_EQ(st.PreloadText, "P");
+        EXPECT_EQ(st.InstallationIndex, 1);
+        EXPECT_EQ(st.CombinationIndex, 6);
+        EXPECT_EQ(st.PreloadIndex, c.preload);
+    }
+    // The 64-bit product is not whole; only the 32-bit store makes it so.
+    EXPECT_NE((0.05 * 11.8) * 1000.0, 590.0);
+}
+
+TEST(RatingCatalogue, PositionsOutsideTheCatalogueKeepThePreviousRatings) {
+    struct Case {
+        int series, size, preload;
+        bool ratings;  // a row is found
+        bool force;    // and a grade
+    };
+    const Case cases[] = {
+        {-1, 3, 0, false, false}, {5, 0, 0, false, false},  {0, -1, 0, false, false}, {0, 15, 0, false, false},
+        {1, 10, 0, false, false}, {3, 11, 1, false, false}, {4, 11, 1, false, false}, {0, 3, -1, true, false},
+        {3, 0, 3, true, false},   {2, 11, 2, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.series << "/" << c.size << "/" << c.preload);
+        CalculationState st;
+        st.DynamicLoadRating = 1.5;
+        st.StaticLoadRating = 2.5;
+        st.PitchingMomentRating = 3.5;
+        st.YawingMomentRating = 4.5;
+        st.RollingMomentRating = 5.5f;
+        st.PreloadForce = 6.5f;
+        storeSelection(picksFor(c.series, c.size, c.preload), st);
+        EXPECT_EQ(st.DynamicLoadRating != 1.5, c.ratings);
+        EXPECT_EQ(st.StaticLoadRating != 2.5, c.ratings);
+        EXPECT_EQ(st.PitchingMomentRating != 3.5, c.ratings);
+        EXPECT_EQ(st.YawingMomentRating != 4.5, c.ratings);
+        EXPECT_EQ(st.RollingMomentRating != 5.5f, c.ratings);
+        EXPECT_EQ(st.PreloadForce != 6.5f, c.force);
+        // The selection is stored all the same.
+        EXPECT_EQ(st.SeriesCode, "S");
+        EXPECT_EQ(st.PreloadText, "P");
+        EXPECT_EQ(st.PreloadIndex, c.preload);
+    }
+}
+
+TEST(RatingCatalogue, PreloadFactorsFollowTheSeriesGroup) {
+    struct Case {
+        int series, position;
+        double factor;  // 0 = none
+    };
+    const Case cases[] = {
+        {0, 0, 0.02}, {1, 1, 0.05}, {2, 2, 0.08}, {3, 0, 0.05}, {4, 1, 0.08},
+        {3, 2, 0.13}, {0, 3, 0},    {4, -1, 0},   {-1, 0, 0},   {5, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.series << "/" << c.position);
+        const auto factor = RatingCatalogue::preloadFactor(c.series, c.position);
+        EXPECT_EQ(factor.has_value(), c.factor != 0);
+        if (factor) {
+            EXPECT_EQ(*factor, c.factor);
+        }
+    }
+}
+
+}  // namespace
