@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <string>
+#include <vector>
 
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
