@@ -170,6 +170,9 @@ void Form3::showInertiaLayout(bool withInertia) {
     withInertia_ = withInertia;
     Option1->setChecked(!withInertia);
     Option2->setChecked(withInertia);
+    // The option group is one stop of the tab order, at the chosen option.
+    Option1->setFocusPolicy(withInertia ? Qt::ClickFocus : Qt::StrongFocus);
+    Option2->setFocusPolicy(withInertia ? Qt::StrongFocus : Qt::ClickFocus);
     const std::initializer_list<QWidget*> inertiaOnly{Label4, Label5,  Text2,   Label6, Label7,  Label8, Text3,
                                                       Label9, Label10, Label11, Text4,  Label12, Image2};
     for (QWidget* w : inertiaOnly) w->setVisible(withInertia);

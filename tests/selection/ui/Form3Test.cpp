@@ -147,6 +147,14 @@ TEST_F(Form3Page, EnterMovesAlongTheTabOrder) {
         EXPECT_EQ(focus(), c.chain.back());
         // Enter reaches "Next" without pressing it.
         EXPECT_TRUE(page->isVisible());
+        // N comes after "Back"; the option group is one stop, at the chosen option.
+        page->Command2->setFocus();
+        QTest::keyClick(page->Command2, Qt::Key_Tab);
+        if (c.inertia) {
+            EXPECT_EQ(focus(), page->Text4);
+            QTest::keyClick(page->Text4, Qt::Key_Return);
+        }
+        EXPECT_EQ(focus(), c.inertia ? static_cast<QWidget*>(page->Option2) : page->Option1);
     }
     EXPECT_TRUE(messages.empty());
 }
