@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "forms/NumberText.h"
@@ -36,11 +35,15 @@ TEST(VelocityLimits, MinimumAndMaximumAsWritten) {
     }
 }
 
-TEST(VelocityLimits, LimitBeyondDoubleRangeIsUnreachable) {
-    const double huge = 1e200;
-    const WrittenLimit minimum = MinimumStroke(huge, huge);
-    EXPECT_TRUE(std::isinf(minimum.value));
-    EXPECT_FALSE(RuleStroke("1" + std::string(200, '0'), "1" + std::string(200, '0'), minimum.text).accepted);
+// A limit at the end of the range of a double still refuses every stroke
+// below it, whatever text it is written as.
+TEST(VelocityLimits, LimitAtTheEndOfTheRange) {
+    const std::string huge = "1" + std::string(200, '0');
+    const WrittenLimit minimum = MinimumStroke(LeadingNumber(huge), LeadingNumber(huge));
+    EXPECT_GE(minimum.value, 1e300);
+    const FieldRuling ruling = RuleStroke(huge, huge, "1" + std::string(300, '0'));
+    EXPECT_FALSE(ruling.accepted);
+    EXPECT_EQ(ruling.message, strokeMessage + minimum.text);
 }
 
 TEST(VelocityNext, OutcomesAndStoredValues) {

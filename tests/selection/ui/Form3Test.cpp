@@ -348,6 +348,37 @@ TEST_F(Form3Page, RefusedFieldCheckHoldsButtonsAndOptions) {
     EXPECT_TRUE(page->Text2->isVisible());
 }
 
+// A refused entry, mended by the user's next leaving of the field, holds no
+// later click.
+TEST_F(Form3Page, MendedEntryLetsTheNextClickThrough) {
+    struct Case {
+        const char* name;
+        bool pressEnterAgain;  // else the click itself leaves the field
+        QAbstractButton* button;
+    };
+    const Case cases[] = {{"Enter, Next", true, page->Command1},
+                          {"Next", false, page->Command1},
+                          {"Enter, Option2", true, page->Option2},
+                          {"Option2", false, page->Option2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (Form4* next = form4IfCreated(); next && next->isVisible()) {
+            navigate(*next, *page);
+            ASSERT_TRUE(settle(page));
+        }
+        page->Option1->click();
+        type(page->Text1, QStringLiteral("0"));
+        QTest::keyClick(page->Text1, Qt::Key_Return);
+        ASSERT_EQ(focus(), page->Text1);
+        if (c.pressEnterAgain) QTest::keyClick(page->Text1, Qt::Key_Return);
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        if (c.button == page->Option2)
+            EXPECT_TRUE(page->Text2->isVisible());
+        else
+            EXPECT_FALSE(page->isVisible());
+    }
+}
+
 TEST_F(Form3Page, BackShowsSelectionPageAndStoresNothing) {
     type(page->Text1, QStringLiteral("3"));
     QTest::mouseClick(page->Command2, Qt::LeftButton);
