@@ -53,14 +53,20 @@ QLabel* newLabel(QWidget* parent, int number, const QString& text, const QFont& 
     return label;
 }
 
-// A fixed caption, as wide as its text.
-QLabel* caption(QWidget* parent, int number, const QString& text, int left, int top, const QFont& font,
-                const QColor& colour = kCaptionText) {
+// A fixed caption, as wide as its text. Where the stand-in face runs wider
+// than the page was laid out for, the caption is narrowed to its room
+// (`roomTwips`, up to the next control) instead of running into its neighbour.
+QLabel* caption(QWidget* parent, int number, const QString& text, int left, int top, QFont font, int roomTwips = 0) {
+    const int room = roomTwips / 15 - 6;
+    int width = QFontMetrics(font).horizontalAdvance(text);
+    if (roomTwips > 0 && width > room) {
+        font.setStretch(std::max(75, room * 100 / width));
+        width = std::min(QFontMetrics(font).horizontalAdvance(text), room);
+    }
     QLabel* label = newLabel(parent, number, text, font);
     const QRect box = twips(left, top, 0, 240);
-    const int width = QFontMetrics(font).horizontalAdvance(text) + 4;
-    label->setGeometry(box.left(), box.top(), width, std::max(box.height(), QFontMetrics(font).height()));
-    setColours(label, colour, nullptr);
+    label->setGeometry(box.left(), box.top(), width + 2, std::max(box.height(), QFontMetrics(font).height()));
+    setColours(label, kCaptionText, nullptr);
     return label;
 }
 
@@ -197,12 +203,12 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
                                QStringLiteral("(3) Deceleration")};
     for (int j = 0; j < 3; ++j) {
         const int top = 600 + 720 * j;
-        Label12[j] = caption(Frame1, 12, phases[j], 120, top, captionFont);
-        Label9[j] = caption(Frame1, 9, QStringLiteral("Radial load"), 1680, top, captionFont);
-        Label10[j] = caption(Frame1, 10, QStringLiteral("Lateral load"), 1680, top + 240, captionFont);
-        Label11[j] = caption(Frame1, 11, QStringLiteral("Equivalent load"), 1680, top + 480, captionFont);
+        Label12[j] = caption(Frame1, 12, phases[j], 120, top, captionFont, 1680 - 120);
+        Label9[j] = caption(Frame1, 9, QStringLiteral("Radial load"), 1680, top, captionFont, 3240 - 1680);
+        Label10[j] = caption(Frame1, 10, QStringLiteral("Lateral load"), 1680, top + 240, captionFont, 3240 - 1680);
+        Label11[j] = caption(Frame1, 11, QStringLiteral("Equivalent load"), 1680, top + 480, captionFont, 3240 - 1680);
     }
-    Label13 = caption(Frame1, 13, QStringLiteral("(4) Mean load"), 120, 2760, captionFont);
+    Label13 = caption(Frame1, 13, QStringLiteral("(4) Mean load"), 120, 2760, captionFont, 3240 - 120);
     for (int k = 1; k <= 8; ++k) {
         for (int n = 0; n <= 9; ++n) {
             const int number = 14 + 10 * (k - 1) + n;
@@ -241,14 +247,14 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
     Frame4 = frame(this, "Frame4", QStringLiteral("Service life "), twips(6600, 3240, 5415, 2535), kFrame4Caption);
     const QFont lifeFont = pageFont(9.75, true);
     Label135 = caption(Frame4, 135, QStringLiteral("Static Safety factor :"), 360, 360, lifeFont);
-    Label134 = caption(Frame4, 134, QStringLiteral("fs  ="), 720, 600, lifeFont);
+    Label134 = caption(Frame4, 134, QStringLiteral("fs  ="), 720, 600, lifeFont, 1200 - 720);
     Label133 = valueLabel(Frame4, 133, twips(1200, 600, 3615, 240), lifeFont, kLifeText, Qt::AlignHCenter);
     Label132 = caption(Frame4, 132, QStringLiteral("Service life distance :"), 360, 1140, lifeFont);
-    Label131 = caption(Frame4, 131, QStringLiteral("L   ="), 720, 1380, lifeFont);
+    Label131 = caption(Frame4, 131, QStringLiteral("L   ="), 720, 1380, lifeFont, 1200 - 720);
     Label130 = valueLabel(Frame4, 130, twips(1200, 1380, 3615, 240), lifeFont, kLifeText, Qt::AlignHCenter);
     Label129 = caption(Frame4, 129, QStringLiteral("km"), 4920, 1380, lifeFont);
     Label128 = caption(Frame4, 128, QStringLiteral("Service life time :"), 360, 1920, lifeFont);
-    Label127 = caption(Frame4, 127, QStringLiteral("Lh ="), 720, 2160, lifeFont);
+    Label127 = caption(Frame4, 127, QStringLiteral("Lh ="), 720, 2160, lifeFont, 1200 - 720);
     Label126 = valueLabel(Frame4, 126, twips(1200, 2160, 3615, 240), lifeFont, kLifeText, Qt::AlignHCenter);
     Label125 = caption(Frame4, 125, QStringLiteral("hrs"), 4920, 2160, lifeFont);
 
@@ -258,8 +264,12 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
     const QColor noteText = palette().color(QPalette::Text);
     const QColor noteGround = palette().color(QPalette::Base);
     auto note = [&](int number, const QString& line, int top) {
-        QLabel* label = newLabel(Frame3, number, line, noteFont);
-        label->setGeometry(twips(600, top, 11175, 240));
+        QFont font = noteFont;
+        const QRect box = twips(600, top, 11175, 240);
+        const int needed = QFontMetrics(font).horizontalAdvance(line);
+        if (needed > box.width()) font.setStretch(std::max(75, box.width() * 100 / needed));
+        QLabel* label = newLabel(Frame3, number, line, font);
+        label->setGeometry(box);
         setColours(label, noteText, &noteGround);
         return label;
     };
