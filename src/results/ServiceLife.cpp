@@ -32,6 +32,9 @@ SeriesConstants constantsOf(std::string_view seriesCode) {
 // Mean of the three phase loads over the stroke, weighted by the travel in
 // each phase: d mm accelerating, u mm at speed, d mm decelerating.
 double strokeMean(double acc, double uniform, double dec, double d, double u, double stroke, const SeriesConstants& k) {
+    // Velocity and acceleration time so small that their travel vanishes let
+    // a zero stroke pass the velocity page: all that is left is the uniform load.
+    if (!(stroke > 0.0)) return throughSingle(uniform);
     const double e = k.loadExponent;
     const double q = (std::pow(acc, e) * d + std::pow(uniform, e) * u + std::pow(dec, e) * d) / stroke;
     if (std::isfinite(q)) return throughSingle(std::pow(throughSingle(q), k.rootExponent));

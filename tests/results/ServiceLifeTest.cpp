@@ -152,6 +152,7 @@ TEST(ServiceLife, AbsurdLoadsGiveFiguresNotOverflow) {
         {"power beyond 64 bits, roller", "QEY", 10.0, 1.0, 1e300, 1e300, 1e300, 1e300},
         {"uniform load beyond 32 bits", "QEH", 0.0, 1.0, 0.0, 1e39, 0.0, 1e39},
         {"threefold load beyond 32 bits", "QEH", 0.0, 4.0, 0.0, 2e38, 0.0, static_cast<double>(2e38f)},
+        {"no travel at all", "QEH", 1.0, 1e-170, 1200.0, 1000.0, 800.0, 1000.0},
     };
     constexpr float largest = std::numeric_limits<float>::max();
     for (const Case& c : cases) {
@@ -160,6 +161,10 @@ TEST(ServiceLife, AbsurdLoadsGiveFiguresNotOverflow) {
         s.Acceleration = c.acceleration;
         s.Velocity = c.velocity;
         s.EquivalentLoad[1] = {0.0, c.acc, c.uniform, c.dec};
+        if (c.velocity < 1e-100) {
+            s.AccelerationTime = c.velocity;  // 1000 V T1 underflows to 0, so Ls = 0 passed
+            s.StrokeLength = 0.0;
+        }
         const MeanLoads wide = ComputeServiceLife(s);
         EXPECT_NEAR(wide[1], c.meanLoad, 1e-6 * c.meanLoad);
         EXPECT_EQ(s.MeanLoad[1], c.meanLoad <= largest ? static_cast<float>(wide[1]) : largest);
