@@ -106,22 +106,4 @@ TEST(OperationFieldChecks, ThresholdsAreWrittenShortest) {
     }
 }
 
-TEST(OperationFieldChecks, RailSpanIsComparedAsStored) {
-    // 0.1 as a float is above 0.1 as a double; the check compares floats.
-    const MinimumSpans m{0.0, 0.0, 0.1f};
-    EXPECT_TRUE(CheckOperationField(5, "0.1", m).accepted);
-    EXPECT_FALSE(CheckOperationField(5, "0.09999999", m).accepted);
-    EXPECT_TRUE(CheckOperationField(5, "0.099999999", m).accepted);
-}
-
-TEST(OperationFieldChecks, MinusSignDefaultsAndFrames) {
-    for (int field = 1; field <= 30; ++field) {
-        SCOPED_TRACE(field);
-        EXPECT_EQ(OperationFieldAllowsMinus(field), field < 3 || field > 5);
-        EXPECT_EQ(OperationFieldDefault(field), field == 7 ? "50.0" : "0.0");
-        const bool owner = field == 7 || field == 11 || field == 15 || field == 19 || field == 23 || field == 27;
-        EXPECT_EQ(OperationFieldOwnsFrame(field), owner);
-    }
-}
-
 }  // namespace

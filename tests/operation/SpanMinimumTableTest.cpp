@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "forms/NumberText.h"
 #include "operation/OperationFieldChecks.h"
@@ -13,33 +14,25 @@ TEST(SpanMinimumTable, HoldsOneRowPerOfferedSizeAndTheRollerSeriesAlike) {
     const auto rows = SpanMinimumRows();
     ASSERT_EQ(rows.size(), 59u);
     std::set<std::string> keys;
+    auto values = [](const SpanMinimumRow& r) {
+        return std::tuple(r.l1Minimum, r.l1MinimumThree, r.l1bOffset, r.l1bOffsetCheck, r.l2Minimum);
+    };
     for (const SpanMinimumRow& row : rows) {
-        EXPECT_FALSE(row.series.empty());
-        EXPECT_GT(row.l1Minimum, 0.0) << row.series << row.size;
-        EXPECT_GT(row.l1MinimumThree, row.l1Minimum) << row.series << row.size;
-        EXPECT_GT(row.l2Minimum, 0.0f) << row.series << row.size;
+        SCOPED_TRACE(std::string(row.series) + std::string(row.size));
+        EXPECT_GT(row.l1Minimum, 0.0);
+        EXPECT_GT(row.l1MinimumThree, row.l1Minimum);
+        EXPECT_GT(row.l2Minimum, 0.0f);
         keys.insert(std::string(row.series) + "/" + std::string(row.size));
+        if (row.series != "WUY") continue;
+        const SpanMinimumRow* twin = FindSpanMinimum("QEY", row.size);
+        ASSERT_NE(twin, nullptr);
+        EXPECT_EQ(values(*twin), values(row));
     }
     EXPECT_EQ(keys.size(), 59u);
 
-    for (const SpanMinimumRow& row : rows) {
-        if (row.series != "WUY") continue;
-        const SpanMinimumRow* twin = FindSpanMinimum("QEY", row.size);
-        ASSERT_NE(twin, nullptr) << row.size;
-        EXPECT_EQ(twin->l1Minimum, row.l1Minimum);
-        EXPECT_EQ(twin->l1MinimumThree, row.l1MinimumThree);
-        EXPECT_EQ(twin->l1bOffset, row.l1bOffset);
-        EXPECT_EQ(twin->l1bOffsetCheck, row.l1bOffsetCheck);
-        EXPECT_EQ(twin->l2Minimum, row.l2Minimum);
-    }
-}
-
-TEST(SpanMinimumTable, LookupIsExact) {
     EXPECT_NE(FindSpanMinimum("QEJ", "15T"), nullptr);
-    EXPECT_EQ(FindSpanMinimum("qeh", "25"), nullptr);
-    EXPECT_EQ(FindSpanMinimum("QEH", "25l"), nullptr);
-    EXPECT_EQ(FindSpanMinimum("QEH", "15T"), nullptr);
-    EXPECT_EQ(FindSpanMinimum("QEH", ""), nullptr);
+    for (const auto& [series, size] : {std::pair{"qeh", "25"}, std::pair{"QEH", "25l"}, std::pair{"QEH", "15T"}})
+        EXPECT_EQ(FindSpanMinimum(series, size), nullptr) << series << size;
 }
 
 struct RaisingCase {
@@ -103,15 +96,9 @@ TEST(SpanRaising, RaisesToTheMinimumsOfSizeAndLayout) {
 }
 
 TEST(SpanRaising, UnknownSizeChangesNothing) {
-    const SpanFieldTexts before{"1", "2", "3"};
-    for (const auto& [series, size] : {std::pair{"QEH", "15T"}, std::pair{"", ""}, std::pair{"XYZ", "25"}}) {
-        const SpanRaising r = RaiseSpans(series, size, 1, before);
-        EXPECT_FALSE(r.found);
-        EXPECT_EQ(r.texts.l1, "1");
-        EXPECT_EQ(r.texts.l1b, "2");
-        EXPECT_EQ(r.texts.l2, "3");
-        EXPECT_FALSE(r.l1Raised || r.l1bRaised || r.l2Raised);
-    }
+    const SpanRaising r = RaiseSpans("QEH", "15T", 1, {"1", "2", "3"});
+    EXPECT_FALSE(r.found || r.l1Raised || r.l1bRaised || r.l2Raised);
+    EXPECT_EQ(std::tie(r.texts.l1, r.texts.l1b, r.texts.l2), std::tuple("1", "2", "3"));
 }
 
 // Whatever the raising writes must pass the check it is then subject to, and

@@ -87,7 +87,7 @@ Form4::Form4() : Page(QStringLiteral("Operation Condition"), 10185, 10335) {
     for (int n = 1; n <= 30; ++n) field(n)->setText(QString::fromStdString(OperationFieldDefault(n)));
     for (QGroupBox* frame : {Frame6, Frame7, Frame8, Frame9, Frame10, Frame11}) frame->hide();
 
-    setTabOrder();
+    arrangeTabOrder();
     installChecks();
 
     connect(Command1, &QPushButton::clicked, this, [this] { next(); });
@@ -237,7 +237,7 @@ void Form4::buildEntryBlock() {
         f->setAlignment(Qt::AlignCenter);
         const bool load = n == 19 || n == 23 || n == 27;
         f->setFont(pageFont(8.25, load));
-        const bool position = (n >= 20 && n <= 22) || (n >= 24 && n <= 26) || n >= 28;
+        const bool position = n >= 20 && !load;  // the points where the loads act
         if (!position) {
             QPalette pal = f->palette();
             pal.setColor(QPalette::Base, kEntryColour);
@@ -246,7 +246,7 @@ void Form4::buildEntryBlock() {
     }
 }
 
-void Form4::setTabOrder() {
+void Form4::arrangeTabOrder() {
     // Masses and their points forward, then the buttons, then the load block
     // from its last field back to fx; from fx the focus wraps to Text1.
     std::vector<QWidget*> chain;
@@ -303,9 +303,9 @@ void Form4::onActivate() {
     setCaption(Label6, s.SeriesCode + s.SizeCode);
     setCaption(Label33, s.PreloadText);
 
-    for (QWidget* shown : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Label13),
-                           static_cast<QWidget*>(Text4), static_cast<QWidget*>(Label14), static_cast<QWidget*>(Frame3)})
-        shown->show();
+    const std::array<QWidget*, 3> l1bRow{Label13, Text4, Label14};
+    for (QWidget* shown : std::array<QWidget*, 3>{Frame1, Frame2, Frame3}) shown->show();
+    for (QWidget* shown : l1bRow) shown->show();
     Frame4->hide();
     Diagram->clear();
 
@@ -326,8 +326,7 @@ void Form4::onActivate() {
     Frame4->setVisible(layout.inclinationFrame);
     if (layout.thrustCaption) setCaption(Label7, *layout.thrustCaption);
     Frame2->setVisible(layout.spanFrame);
-    for (QWidget* w : {static_cast<QWidget*>(Label13), static_cast<QWidget*>(Text4), static_cast<QWidget*>(Label14)})
-        w->setVisible(layout.l1bRow);
+    for (QWidget* w : l1bRow) w->setVisible(layout.l1bRow);
     Frame3->setVisible(layout.railSpanFrame);
     if (layout.diagram != 0) Diagram->setCase(s.InstallationIndex, s.CombinationIndex);
 }

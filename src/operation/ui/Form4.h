@@ -58,7 +58,7 @@ private:
     void buildHeader();
     void buildLeftColumn();
     void buildEntryBlock();
-    void setTabOrder();
+    void arrangeTabOrder();
     void installChecks();
     void next();
 

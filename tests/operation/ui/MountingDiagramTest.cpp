@@ -52,27 +52,4 @@ TEST(MountingDiagram, FortyDrawingsAreFilledAndPairwiseDifferent) {
             EXPECT_GT(differingPixels(images[i], images[j]), 200) << "diagrams " << i + 3 << " and " << j + 3;
 }
 
-TEST(MountingDiagram, ShowsOnlyWhatWasSet) {
-    MountingDiagram area;
-    EXPECT_EQ(area.shownImage(), 0);
-    area.setCase(2, 5);
-    EXPECT_EQ(area.shownImage(), 3 + 8 * 2 + 5);
-    area.clear();
-    EXPECT_EQ(area.shownImage(), 0);
-    EXPECT_TRUE(area.isHidden());
-}
-
-TEST(MountingDiagram, DrawsTheSameAtAnySize) {
-    // Scaled up, the drawing keeps its proportions: a 2x rendering reduced
-    // to half size stays close to the rendering at design size.
-    QImage big(910, 402, QImage::Format_RGB32);
-    QPainter painter(&big);
-    MountingDiagram::paintDiagram(painter, QRectF(big.rect()), 3, 7);
-    painter.end();
-    const QImage reduced = big.scaled(455, 201, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage direct = render(3, 7);
-    EXPECT_LT(differingPixels(reduced, direct), 455 * 201 / 2);
-    EXPECT_GT(inkShare(big), 0.08);
-}
-
 }  // namespace
