@@ -127,8 +127,18 @@ public:
     // centred on it for a null direction); returns where it went.
     QRectF text(const QPointF& anchor, const QString& markup, const QPointF& away, const QColor& colour = kInk,
                 bool backed = false, bool letter = false) {
+        return block(anchor, {markup}, away, colour, backed, letter);
+    }
+
+    // The same for lines set one under the other, each centred.
+    QRectF block(const QPointF& anchor, const std::vector<QString>& lines, const QPointF& away,
+                 const QColor& colour = kInk, bool backed = false, bool letter = false) {
         const Markup& m = letter ? letters_ : labels_;
-        const QSizeF size = m.size(markup);
+        QSizeF size;
+        for (const QString& line : lines) {
+            const QSizeF one = m.size(line);
+            size = QSizeF(std::max(size.width(), one.width()), size.height() + one.height());
+        }
         const QPointF d = unit(away);
         const double reach = size.width() / 2.0 * std::abs(d.x()) + size.height() / 2.0 * std::abs(d.y());
         const QPointF centre = anchor + d * (reach + (d.isNull() ? 0.0 : 1.5));
@@ -140,7 +150,12 @@ public:
             p_.drawRect(rect.adjusted(-1.0, 0.0, 1.0, 0.0));
         }
         p_.setPen(colour);
-        m.draw(p_, rect.topLeft(), markup);
+        double top = rect.top();
+        for (const QString& line : lines) {
+            const QSizeF one = m.size(line);
+            m.draw(p_, QPointF(rect.center().x() - one.width() / 2.0, top), line);
+            top += one.height();
+        }
         return rect;
     }
 
@@ -232,11 +247,11 @@ std::vector<double> carriagePositions(int perRail) {
     }
 }
 
-// How far a view reaches along its axis: past the axis letter, the arrow
-// of the other view and the angle of inclination.
-double rightEnd(const DiagramPanel& spec, bool isViewA) {
-    if (spec.showsInclination) return 166.0;
-    return isViewA ? 124.0 : 146.0;
+// How far a view reaches along its axis, whose arrow ends at axisEnd: past
+// the axis letter, the arrow of the other view and the angle of inclination.
+double rightEnd(const DiagramPanel& spec, bool isViewA, double axisEnd) {
+    if (spec.showsInclination) return axisEnd + 50.0;
+    return isViewA ? axisEnd + 8.0 : axisEnd + 30.0;
 }
 
 // The arrow of the other view that shows where View A is seen from.
@@ -249,7 +264,9 @@ void viewArrow(View& view, double u) {
 // Carriages one behind the other on a rail, table and mass on top.
 void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c,
                      bool isViewA) {
-    View view(painter, panel, spec.axisAngle, QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(spec, isViewA), 66.0)));
+    constexpr double axisEnd = 116.0;
+    View view(painter, panel, spec.axisAngle,
+              QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(spec, isViewA, axisEnd), 66.0)));
     const std::vector<double> at = carriagePositions(c.perRail);
     constexpr double half = 17.0;  // half a carriage
 
@@ -262,7 +279,7 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
     }
     view.box(-102.0, 0.0, 102.0, 9.0, kTable);
     view.mass(-72.0, -30.0, 9.0, 36.0, spec.axis);
-    view.axes(116.0, 56.0, spec.axis, spec.normalAxis);
+    view.axes(axisEnd, 56.0, spec.axis, spec.normalAxis);
 
     // Carriage names under the mounting surface; the spans run beyond them.
     const QPointF outward = view.dir(0, -1);
@@ -289,16 +306,18 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
     }
 
     if (spec.showsInclination) view.inclination(view.at(104.0, -30.0), spec.axisAngle);
-    if (!isViewA) viewArrow(view, 112.0);
+    if (!isViewA) viewArrow(view, axisEnd - 4.0);
 }
 
 // The rails side by side, the carriages around them, and the thrust point.
 void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c,
                       bool isViewA) {
-    View view(painter, panel, spec.axisAngle, QRectF(QPointF(-102.0, -62.0), QPointF(rightEnd(spec, isViewA), 66.0)));
     const bool two = c.rails == 2;
     const std::vector<double> rails = two ? std::vector<double>{-56.0, 56.0} : std::vector<double>{0.0};
     const double tableHalf = two ? 94.0 : 62.0;
+    const double axisEnd = tableHalf + 20.0;
+    View view(painter, panel, spec.axisAngle,
+              QRectF(QPointF(two ? -102.0 : -100.0, -62.0), QPointF(rightEnd(spec, isViewA, axisEnd), 66.0)));
 
     view.ground(-tableHalf + 8.0, tableHalf - 8.0, -32.0);
     for (double r : rails) {
@@ -327,15 +346,13 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     }
     view.box(-tableHalf, 0.0, tableHalf, 9.0, kTable);
     view.mass(14.0, 56.0, 9.0, 36.0, spec.axis);
-    view.axes(112.0, 56.0, spec.axis, spec.normalAxis);
+    view.axes(axisEnd, 56.0, spec.axis, spec.normalAxis);
 
     // The centre of the driving mechanism under the table, named above it.
     const QPointF thrust = view.at(two ? -22.0 : -42.0, -12.0);
-    const QRectF name =
-        view.text(view.at(two ? -58.0 : -70.0, 34.0), QStringLiteral("Drive centre"), QPointF(), kInk, true);
-    const QRectF coordinates = view.text(name.center() + QPointF(0.0, name.height()),
-                                         QStringLiteral("(%1_0,Z_0)").arg(spec.axis), QPointF(), kInk, true);
-    const QRectF label = name.united(coordinates);
+    const QRectF label = view.block(view.at(two ? -58.0 : -70.0, 14.0),
+                                    {QStringLiteral("Drive centre"), QStringLiteral("(%1_0,Z_0)").arg(spec.axis)},
+                                    view.dir(0, 1), kInk, true);
     const QPointF nearest(std::clamp(thrust.x(), label.left(), label.right()),
                           std::clamp(thrust.y(), label.top(), label.bottom()));
     QPainter& p = view.painter();
@@ -352,7 +369,7 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
         view.dimension(rails[0], -38.0, rails[1], -38.0, -49.0, QStringLiteral("L_2"));
     }
     if (spec.showsInclination) view.inclination(view.at(tableHalf - 8.0, -32.0), spec.axisAngle);
-    if (!isViewA) viewArrow(view, 104.0);
+    if (!isViewA) viewArrow(view, axisEnd - 8.0);
 }
 
 void drawPanel(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c, bool isViewA) {
