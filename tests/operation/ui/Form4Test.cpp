@@ -48,6 +48,12 @@ protected:
         s.InstallationText = kInstallations[installation >= 0 && installation < 5 ? installation : 0];
         s.CombinationText = "combination " + std::to_string(combination);
         s.PreloadText = "Light preload ( FC )";
+        // Ratings of a real guideway, so that "Next" has something to calculate with.
+        s.DynamicLoadRating = 27.7;
+        s.StaticLoadRating = 57.1;
+        s.PitchingMomentRating = 0.58;
+        s.YawingMomentRating = 0.58;
+        s.RollingMomentRating = 0.68f;
     }
 
     // Shows the page as the velocity page's "Next" would, with the window active.
