@@ -29,12 +29,9 @@ void Page::showPage() {
     if (first) {
         loaded_ = true;
         onLoad();
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - rect().center());
-        }
     }
     show();
+    if (first) centreOnScreen();
     raise();
     activateWindow();
     // Explicitly, on every showing: window activation also follows every
@@ -43,6 +40,15 @@ void Page::showPage() {
 }
 
 void Page::hidePage() { hide(); }
+
+void Page::centreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // The whole window, frame included, once the frame is known.
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
 
 bool Page::checksPassed() {
     // A click that moved the focus out of a field has already run its check,

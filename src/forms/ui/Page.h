@@ -33,6 +33,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void centreOnScreen();
+
     bool loaded_ = false;
 };
 
