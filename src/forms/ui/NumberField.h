@@ -9,7 +9,7 @@
 // focus, so that no field can hold the focus with a text it rejects itself.
 struct Verdict {
     bool accepted = true;
-    QString title;        // message box title; empty text = no message
+    QString title;        // message box title
     QString message;      // message box text; empty = reject silently
     QString replacement;  // text written into the field when rejected
     bool returnFocus = false;

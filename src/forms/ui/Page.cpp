@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 #include "app/ui/Pages.h"
@@ -29,6 +30,9 @@ void Page::showPage() {
     if (first) {
         loaded_ = true;
         onLoad();
+        // As on the desktop the pages were made for, Enter presses the
+        // button that has the focus, as Space does.
+        for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
     }
     show();
     if (first) centreOnScreen();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -93,6 +94,22 @@ TEST(Page, LoadRunsOnceBeforeShowingAndActivationOnEveryShowing) {
     QApplication::setActiveWindow(&first);
     QCoreApplication::processEvents();
     EXPECT_EQ(first.activations, 4);
+}
+
+TEST(Page, EnterOrSpacePressesTheFocusedButton) {
+    CountingPage page(QStringLiteral("one"), 10380, 6315);
+    auto* button = new QPushButton(QStringLiteral("Next"), &page);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    page.showPage();
+    button->setFocus();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        const int before = clicks;
+        QTest::keyClick(button, key, modifiers);
+        EXPECT_EQ(clicks, before + 1) << key;
+    }
 }
 
 TEST(Page, ClosingTheWindowEndsTheProgramWithoutAQuestion) {
