@@ -54,12 +54,6 @@ private:
     std::function<void()> previousHook_;
 };
 
-TEST_F(Navigation, OnlyTheTitlePageExistsAtStart) {
-    form1().showPage();
-    EXPECT_EQ(createdPages().size(), 1u);
-    EXPECT_TRUE(form1().isVisible());
-}
-
 TEST_F(Navigation, CalculationCreatesTheSelectionPageOnceAndBackKeepsItsEntries) {
     Form1& title = form1();
     title.showPage();

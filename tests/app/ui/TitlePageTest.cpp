@@ -72,18 +72,4 @@ TEST(TitlePage, CalculationHasTheFocusAndLeadsToTheSelectionPage) {
     EXPECT_TRUE(form2IfCreated()->isVisible());
 }
 
-TEST(TitlePage, PictureIsOurOwnDrawingWithTheGuidewayInIt) {
-    const QImage picture = titlePicture().toImage();
-    ASSERT_EQ(picture.size(), QSize(700, 440));
-    // Light behind the title, the blue carriages in the lower half.
-    EXPECT_GT(qGray(picture.pixel(40, 20)), 200);
-    int carriageBlue = 0;
-    for (int y = 220; y < 440; y += 4)
-        for (int x = 0; x < 700; x += 4) {
-            const QColor c = picture.pixelColor(x, y);
-            if (c.blue() > 120 && c.red() < 80) ++carriageBlue;
-        }
-    EXPECT_GT(carriageBlue, 100);
-}
-
 }  // namespace

@@ -83,22 +83,4 @@ TEST_F(PagePrinterTest, WithoutAPrinterThePageGoesToAPdfInThePdfFolder) {
     EXPECT_EQ(pageCount(contentOf(out.detail)), 1);
 }
 
-TEST_F(PagePrinterTest, PdfFolderDefaultsToDocumentsOrHome) {
-    setPdfFolder({});
-    const QString chosen = pdfFolder();
-    EXPECT_FALSE(chosen.isEmpty());
-    EXPECT_TRUE(QDir(chosen).exists());
-}
-
-TEST_F(PagePrinterTest, ReplacedBackendIsUsedAndRestored) {
-    int calls = 0;
-    const PrintBackend previous = setPrintBackend([&calls](QWidget&) {
-        ++calls;
-        return PrintOutcome{PrintOutcome::Kind::Printed, QStringLiteral("test")};
-    });
-    EXPECT_EQ(printPageImage(page).kind, PrintOutcome::Kind::Printed);
-    EXPECT_EQ(calls, 1);
-    setPrintBackend(previous);
-}
-
 }  // namespace
