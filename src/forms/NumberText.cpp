@@ -70,7 +70,11 @@ bool valueOf(const Prefix& p, double& out) {
 // Positional text of `value` rounded to `digits` significant digits.
 std::string positional(double value, int digits) {
     if (std::isnan(value)) return "0";
-    if (std::isinf(value)) value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+    // Rounded to `digits` digits, the largest doubles would be written as a
+    // number beyond the range of a double, which no longer reads back; such
+    // values (and infinities) are written as the largest number that does.
+    const double largest = digits >= 15 ? 1.79769313486231e308 : 1.797693e308;
+    if (std::isinf(value) || std::fabs(value) > largest) value = std::copysign(largest, value);
     if (value == 0.0) return "0";
 
     char buf[64];
@@ -122,7 +126,7 @@ double LeadingNumber(std::string_view text) {
     if (p.length == 0) return 0.0;
     double value = 0.0;
     if (!valueOf(p, value)) return 0.0;
-    return value;
+    return value + 0.0;  // "-0" reads as plain 0
 }
 
 bool IsNumeric(std::string_view text) {
