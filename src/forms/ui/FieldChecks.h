@@ -1,10 +1,21 @@
 #pragma once
 
-// Bookkeeping shared by the fields and the pages: whether a field check has
-// rejected a text since the last button, option or list handler asked.
+// Bookkeeping shared by the fields and the pages.
 namespace FieldChecks {
+
+// Whether a field check has rejected a text since forgetRejection(); a page
+// asks around the one check it completes itself, so a rejection never
+// outlives the action that caused it.
 void noteRejection();
-// Returns whether a rejection was noted, and forgets it.
-bool takeRejection();
+bool takeRejection();  // returns whether a rejection was noted, and forgets it
 void forgetRejection();
+
+// A mouse press has just moved the focus out of a field whose check rejected
+// the text or put a message in front of the user. Qt moves the focus before
+// it delivers the press; this makes the press itself, and its release, never
+// reach the control, so no button, option or list acts on the click. If no
+// press follows before control returns to the event loop (the focus was moved
+// by code), the mark lapses, so it can never swallow a later click.
+void swallowCurrentPress();
+
 }  // namespace FieldChecks

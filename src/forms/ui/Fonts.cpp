@@ -15,7 +15,11 @@ QFont makeFont(const QStringList& families, double points, bool bold) {
 }  // namespace
 
 QFont pageFont(double points, bool bold) {
-    return makeFont({"Tahoma", "DejaVu Sans", "WenQuanYi Micro Hei", "Noto Sans CJK TC"}, points, bold);
+    // Tahoma's metric look-alikes first: the layouts in twips leave little
+    // room around their texts.
+    return makeFont(
+        {"Tahoma", "Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans", "WenQuanYi Micro Hei", "Noto Sans CJK TC"},
+        points, bold);
 }
 
 QFont cjkFont(double points, bool bold) {

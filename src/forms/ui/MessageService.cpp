@@ -4,6 +4,8 @@
 #include <QMessageBox>
 
 namespace {
+unsigned long shown = 0;
+
 MessageSink& currentSink() {
     static MessageSink sink;
     return sink;
@@ -11,6 +13,7 @@ MessageSink& currentSink() {
 }  // namespace
 
 void showMessage(MessageIcon icon, const QString& title, const QString& text) {
+    ++shown;
     if (currentSink()) {
         currentSink()(Message{icon, title, text});
         return;
@@ -19,6 +22,8 @@ void showMessage(MessageIcon icon, const QString& title, const QString& text) {
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
+
+unsigned long shownMessageCount() { return shown; }
 
 MessageSink setMessageSink(MessageSink sink) {
     MessageSink previous = std::move(currentSink());

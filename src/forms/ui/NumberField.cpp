@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <utility>
 
 #include "forms/ui/FieldChecks.h"
 #include "forms/ui/MessageService.h"
@@ -52,21 +53,24 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Shortcuts (copy, paste, select all, undo) act as in any text box; what
+    // they insert is filtered like every other edit.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint()) {
+    if (!shortcut && !text.isEmpty() && text.at(0).isPrint()) {
         if (filtered(text) != text) return;  // dropped
         QLineEdit::keyPressEvent(event);
         return;
     }
-    // Navigation and editing keys (arrows, Home, Delete, shortcuts) behave as
-    // in any text box; pasted text is filtered by textEdited.
+    // Navigation and editing keys (arrows, Home, Delete) behave as in any
+    // text box.
     QLineEdit::keyPressEvent(event);
 }
 
 void NumberField::inputMethodEvent(QInputMethodEvent* event) {
     if (filtered(event->commitString()) != event->commitString()) {
         QInputMethodEvent clean(event->preeditString(), event->attributes());
-        clean.setCommitString(filtered(event->commitString()));
+        clean.setCommitString(filtered(event->commitString()), event->replacementStart(), event->replacementLength());
         QLineEdit::inputMethodEvent(&clean);
         return;
     }
@@ -81,17 +85,26 @@ void NumberField::focusInEvent(QFocusEvent* event) {
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    // Whatever took the focus, the check is due again only once the field has
+    // the focus back.
+    const bool pending = std::exchange(pending_, false);
     switch (event->reason()) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::MouseFocusReason:
         case Qt::ShortcutFocusReason:
         case Qt::OtherFocusReason:
-            if (pending_) runCheck();
             break;
         default:  // a message box, another window or a popup took the focus
-            break;
+            return;
     }
+    if (!pending) return;
+    const unsigned long messagesBefore = shownMessageCount();
+    const bool accepted = runCheck();
+    // The press that moved the focus is still on its way to the control that
+    // was clicked; a rejected or reported text must not let it act.
+    if (event->reason() == Qt::MouseFocusReason && (!accepted || shownMessageCount() != messagesBefore))
+        FieldChecks::swallowCurrentPress();
 }
 
 bool NumberField::runCheck() {

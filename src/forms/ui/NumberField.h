@@ -9,7 +9,7 @@
 // focus, so that no field can hold the focus with a text it rejects itself.
 struct Verdict {
     bool accepted = true;
-    QString title;        // message box title; empty text = no message
+    QString title;        // message box title
     QString message;      // message box text; empty = reject silently
     QString replacement;  // text written into the field when rejected
     bool returnFocus = false;
@@ -36,8 +36,8 @@ public:
     using AfterCheck = std::function<void(NumberField& field, const Verdict& verdict)>;
     void setCheck(Check check, AfterCheck after = {});
 
-    // True when the text has changed since the last check and no check has
-    // run on it yet.
+    // True while the field has the focus and its check has not run since the
+    // focus came in: leaving it, or a handler's checksPassed(), runs it.
     bool checkPending() const { return pending_; }
 
     // Runs the check now: message, replacement text, focus return and the
@@ -49,7 +49,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeDataFilter();
 
 private:
     QString filtered(const QString& text) const;

@@ -12,14 +12,16 @@ class Page : public QWidget {
 public:
     Page(const QString& caption, int clientWidthTwips, int clientHeightTwips);
 
-    // Shows the page: runs onLoad() on the first showing, then onActivate()
-    // on every showing.
+    // Shows the page: runs onLoad() before the first showing, centres the
+    // window the first time, then runs onActivate() on every showing.
     void showPage();
     void hidePage();
 
     // Every button, option and list handler calls this first. It completes
-    // a field check that the click interrupted; false means the check
-    // rejected the text and the handler must do nothing more.
+    // a field check that the click left pending; false means the check
+    // rejected the text (or showed a message) and the handler must do
+    // nothing more. A click whose focus change was rejected never reaches
+    // its handler at all.
     bool checksPassed();
 
     bool loaded() const { return loaded_; }
@@ -27,10 +29,12 @@ public:
 protected:
     virtual void onLoad() {}
     virtual void onActivate() {}
+    // Closing the window ends the program at once, without a question.
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void centreOnScreen();
+
     bool loaded_ = false;
 };
 

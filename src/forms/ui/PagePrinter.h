@@ -6,7 +6,8 @@
 class QWidget;
 
 // Prints an image of a page's client area to the default printer, without a
-// dialog, scaled to fit the paper with margins.
+// dialog, scaled to fit the paper with margins. Where no printer is set up,
+// the image goes to a new PDF file instead. Never ends the program.
 struct PrintOutcome {
     enum class Kind { Printed, SavedToPdf, Failed };
     Kind kind = Kind::Failed;
@@ -19,3 +20,16 @@ PrintOutcome printPageImage(QWidget& page);
 
 // Replaces the printer (tests); an empty backend restores the real one.
 PrintBackend setPrintBackend(PrintBackend backend);
+
+// The real printer: the default printer, else a PDF file named
+// `<baseName>.pdf`, `<baseName>-2.pdf`, ... (never overwriting a file) in
+// the PDF folder.
+PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName = QStringLiteral("Result"));
+
+// Writes the page's image as a one-page PDF into `folder` under a new name.
+PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName = QStringLiteral("Result"));
+
+// Where PDF files go: the user's documents folder, or the home folder when
+// there is none. Tests point it elsewhere; an empty folder restores it.
+QString pdfFolder();
+void setPdfFolder(const QString& folder);
