@@ -18,6 +18,7 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/ui/MessageService.h"
+#include "forms/ui/NumberField.h"
 #include "forms/ui/Page.h"
 #include "forms/ui/PagePrinter.h"
 #include "operation/ui/Form4.h"
@@ -63,7 +64,7 @@ void click(QAbstractButton* button) {
     QCoreApplication::processEvents();
 }
 
-class PageMonkey : public testing::Test {
+class PageRoad : public testing::Test {
 protected:
     void SetUp() override {
         state() = CalculationState{};
@@ -215,7 +216,12 @@ public:
         QCoreApplication::processEvents();
     }
 
-    // Escape, Tabs, then the way out.
+    // Escape, Tabs, then the way out. The Tabs may end in a field whose check
+    // takes the click that leaves it: a text that an entry elsewhere has since
+    // made invalid (a rate above the maximum of a new stroke length) warns and
+    // keeps the page, and a load left at 0 is mended quietly, the click lost
+    // with it. Either way the text is then one the check accepts, so a field
+    // may take one click, never two: the second must leave.
     bool leave() {
         note("Escape");
         QTest::keyClick(focusTarget(), Qt::Key_Escape);
@@ -223,8 +229,10 @@ public:
             note("Tab");
             QTest::keyClick(focusTarget(), Qt::Key_Tab);
         }
-        note("click \"" + exit_->text().toStdString() + "\"");
-        click(exit_);
+        for (int attempt = 1; attempt <= 2 && page_.isVisible(); ++attempt) {
+            note("click \"" + exit_->text().toStdString() + "\"");
+            click(exit_);
+        }
         return !page_.isVisible() && expected_.isVisible();
     }
 
@@ -308,7 +316,7 @@ private:
     std::deque<std::string> recent_;
 };
 
-void PageMonkey::run(Page& page, QAbstractButton* exit, Page& expected, std::uint64_t fallbackSeed) {
+void PageRoad::run(Page& page, QAbstractButton* exit, Page& expected, std::uint64_t fallbackSeed) {
     const std::uint64_t seed = hardening::testSeed(fallbackSeed);
     const long actions = hardening::scaledCount(3000, 300);
     ASSERT_TRUE(page.isVisible());
@@ -328,19 +336,59 @@ void PageMonkey::run(Page& page, QAbstractButton* exit, Page& expected, std::uin
     }
 }
 
-TEST_F(PageMonkey, TitlePage) {
+TEST_F(PageRoad, MonkeyOnTitlePage) {
     form1().showPage();
     run(form1(), form1().Command1, form2(), 101);
 }
 
-TEST_F(PageMonkey, SelectionPage) {
+TEST_F(PageRoad, MonkeyOnSelectionPage) {
     Form2& page = toSelection();
     run(page, page.Command2, form1(), 202);
 }
 
-TEST_F(PageMonkey, VelocityPage) {
+TEST_F(PageRoad, MonkeyOnVelocityPage) {
     Form3& page = toVelocity(0, 5);
     run(page, page.Command2, form2(), 303);
+}
+
+// A box whose check quietly mends its text and leaves the focus where it
+// went (a mass or load left at 0, as fx is by default) should not swallow
+// the click that left it: today the click on "Next" or "Back" is lost without
+// a word, and only a second click acts. Disabled while the page shell swallows
+// every click after a rejection on purpose (NumberFieldTest's
+// SilentRejectionSwallowsTheClick...); enable it when that rule is narrowed to
+// checks that report or take the focus back.
+TEST_F(PageRoad, DISABLED_ClickLeavingAFieldActsUnlessTheCheckHoldsTheFocus) {
+    struct Case {
+        int field;
+        const char* text;
+        bool clickActs;
+    };
+    const Case cases[] = {
+        {11, "0", true},  {15, "", true},  {19, "0.0", true}, {23, "-", true}, {27, "0", true},
+        {19, "12", true}, {1, "-5", true}, {1, "", false},    {7, "0", false}, {6, "91", false},
+    };
+    Form4& page = toOperation(3, 7);  // tilted: the inclination box is shown
+    for (const Case& c : cases) {
+        for (QPushButton* button : {page.Command1, page.Command2}) {
+            SCOPED_TRACE("Text" + std::to_string(c.field) + " \"" + c.text + "\", " + button->text().toStdString());
+            if (!page.isVisible()) navigate(*visiblePage(), page);
+            ASSERT_TRUE(settle(&page));
+            NumberField* field = page.field(c.field);
+            // Leaving the box of the case before may move the focus on once.
+            for (int tries = 0; tries < 3 && !field->hasFocus(); ++tries) field->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(field->hasFocus());
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, QString::fromLatin1(c.text));
+            const long messagesBefore = messages_;
+            click(button);
+            EXPECT_EQ(!page.isVisible(), c.clickActs) << messages_ - messagesBefore << " messages";
+            if (!c.clickActs) {
+                EXPECT_TRUE(field->hasFocus() || messages_ > messagesBefore);
+            }
+        }
+    }
 }
 
 // The operation and result pages differ by installation and combination;
@@ -355,7 +403,7 @@ void PrintTo(const Road& road, std::ostream* out) {
 }
 const Road kRoads[] = {{0, 0, 401}, {1, 7, 402}, {2, 3, 403}, {3, 5, 404}, {4, 6, 405}};
 
-class OperationPageMonkey : public PageMonkey, public testing::WithParamInterface<Road> {};
+class OperationPageMonkey : public PageRoad, public testing::WithParamInterface<Road> {};
 
 TEST_P(OperationPageMonkey, LeavesAndStaysFinite) {
     const Road road = GetParam();
@@ -369,7 +417,7 @@ INSTANTIATE_TEST_SUITE_P(Roads, OperationPageMonkey, testing::ValuesIn(kRoads),
                                     std::to_string(info.param.combination);
                          });
 
-class ResultPageMonkey : public PageMonkey, public testing::WithParamInterface<Road> {};
+class ResultPageMonkey : public PageRoad, public testing::WithParamInterface<Road> {};
 
 TEST_P(ResultPageMonkey, LeavesAndStaysFinite) {
     const Road road = GetParam();
