@@ -193,12 +193,23 @@ public:
                 QTest::keyClick(target, Qt::Key_Escape);
                 break;
             case 14: {
-                // Pasting bypasses the key filter's per-key view.
-                static const char* pasted[] = {"12.5", "-3", "1e5", "abc", "1.2.3", "", "99999999999999999999999",
-                                               " 7"};
-                const char* text = dice_.pick(pasted);
-                note(std::string("paste \"") + text + "\"");
-                QApplication::clipboard()->setText(QString::fromLatin1(text));
+                // Pasting bypasses the key filter's per-key view; the long
+                // ones reach the top of the double range and beyond it.
+                static const std::string pasted[] = {"12.5",
+                                                     "-3",
+                                                     "1e5",
+                                                     "abc",
+                                                     "1.2.3",
+                                                     "",
+                                                     "99999999999999999999999",
+                                                     " 7",
+                                                     "1" + std::string(300, '0'),
+                                                     "-" + std::string(308, '9'),
+                                                     std::string(400, '9'),
+                                                     "0." + std::string(330, '0') + "1"};
+                const std::string& text = dice_.pick(pasted);
+                note("paste \"" + (text.size() > 24 ? text.substr(0, 24) + "..." : text) + "\"");
+                QApplication::clipboard()->setText(QString::fromStdString(text));
                 QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
                 break;
             }
