@@ -100,20 +100,27 @@ void NumberField::focusOutEvent(QFocusEvent* event) {
     }
     if (!pending) return;
     const unsigned long messagesBefore = shownMessageCount();
-    const bool accepted = runCheck();
+    runCheck();
     // The press that moved the focus is still on its way to the control that
-    // was clicked; a rejected or reported text must not let it act.
-    if (event->reason() == Qt::MouseFocusReason && (!accepted || shownMessageCount() != messagesBefore))
+    // was clicked; a text that the check holds the user to, or reports, must
+    // not let it act.
+    if (event->reason() == Qt::MouseFocusReason && (lastCheckHeld_ || shownMessageCount() != messagesBefore))
         FieldChecks::swallowCurrentPress();
 }
 
 bool NumberField::runCheck() {
     pending_ = false;
+    lastCheckHeld_ = false;
     if (!check_ || inCheck_) return true;
     inCheck_ = true;
     const Verdict verdict = check_(text());
+    // A rejection holds the user when it reports itself or takes the focus
+    // back. One that only writes the field's canonical text and lets the
+    // focus go on (an optional quantity left at zero) is no reason to refuse
+    // the click that follows: the calculation reads the same value either way.
+    lastCheckHeld_ = !verdict.accepted && (verdict.returnFocus || !verdict.message.isEmpty());
     if (!verdict.accepted) {
-        FieldChecks::noteRejection();
+        if (lastCheckHeld_) FieldChecks::noteRejection();
         if (!verdict.message.isEmpty()) warn(verdict.title, verdict.message);
         setText(verdict.replacement);
         // Returning the focus to a text that the same check rejects would

@@ -57,6 +57,7 @@ private:
     bool allowMinus_ = false;
     bool pending_ = false;
     bool inCheck_ = false;
+    bool lastCheckHeld_ = false;
     Check check_;
     AfterCheck after_;
 };

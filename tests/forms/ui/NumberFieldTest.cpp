@@ -358,22 +358,29 @@ TEST_F(NumberFieldTest, NoFocusTrapWhenTheReplacementIsRejectedToo) {
     EXPECT_EQ(page->commandRuns, 1);
 }
 
-TEST_F(NumberFieldTest, SilentRejectionSwallowsTheClickAndAfterCheckSeesEveryVerdict) {
-    std::vector<bool> seen;
-    page->Text1->setCheck(
-        [](const QString& text) {
-            return text == "7" ? Verdict::accept() : Verdict::reject(QStringLiteral("7"), false);
-        },
-        [&seen](NumberField&, const Verdict& v) { seen.push_back(v.accepted); });
-    enter(page->Text1, "5");
-    QTest::mouseClick(page->Command1, Qt::LeftButton);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(page->commandRuns, 0);
-    EXPECT_EQ(page->Text1->text(), "7");
-    enter(page->Text1, "7");
-    QTest::mouseClick(page->Command1, Qt::LeftButton);
-    EXPECT_EQ(page->commandRuns, 1);
-    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
+TEST_F(NumberFieldTest, SilentRejectionSwallowsTheClickOnlyWhenItTakesTheFocusBack) {
+    // A silent reset that lets the focus go on (an optional quantity left at
+    // zero) writes what the calculation would read anyway: the click acts.
+    // One that takes the focus back holds the user in the field.
+    for (const bool returnFocus : {false, true}) {
+        SCOPED_TRACE(returnFocus);
+        std::vector<bool> seen;
+        page->commandRuns = 0;
+        page->Text1->setCheck(
+            [returnFocus](const QString& text) {
+                return text == "7" ? Verdict::accept() : Verdict::reject(QStringLiteral("7"), returnFocus);
+            },
+            [&seen](NumberField&, const Verdict& v) { seen.push_back(v.accepted); });
+        enter(page->Text1, "5");
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(page->commandRuns, returnFocus ? 0 : 1);
+        EXPECT_EQ(page->Text1->text(), "7");
+        enter(page->Text1, "7");
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        EXPECT_EQ(page->commandRuns, returnFocus ? 1 : 2);
+        EXPECT_EQ(seen, (std::vector<bool>{false, true}));
+    }
 }
 
 }  // namespace
