@@ -114,18 +114,19 @@ bool NumberField::runCheck() {
     if (!check_ || inCheck_) return true;
     inCheck_ = true;
     const Verdict verdict = check_(text());
+    // Returning the focus to a text that the same check rejects would trap
+    // the user in this field (a rate whose maximum has become 0).
+    const bool returnsFocus = !verdict.accepted && verdict.returnFocus && check_(verdict.replacement).accepted;
     // A rejection holds the user when it reports itself or takes the focus
     // back. One that only writes the field's canonical text and lets the
     // focus go on (an optional quantity left at zero) is no reason to refuse
     // the click that follows: the calculation reads the same value either way.
-    lastCheckHeld_ = !verdict.accepted && (verdict.returnFocus || !verdict.message.isEmpty());
+    lastCheckHeld_ = !verdict.accepted && (returnsFocus || !verdict.message.isEmpty());
     if (!verdict.accepted) {
         if (lastCheckHeld_) FieldChecks::noteRejection();
         if (!verdict.message.isEmpty()) warn(verdict.title, verdict.message);
         setText(verdict.replacement);
-        // Returning the focus to a text that the same check rejects would
-        // trap the user in this field.
-        if (verdict.returnFocus && check_(verdict.replacement).accepted) {
+        if (returnsFocus) {
             setFocus(Qt::OtherFocusReason);
             pending_ = true;
         }
