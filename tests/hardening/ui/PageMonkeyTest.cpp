@@ -106,6 +106,8 @@ protected:
         pick(selection.Combo4, combination);
         click(selection.Command1);
         settle(&form3());
+        EXPECT_EQ(state().InstallationIndex, installation);
+        EXPECT_EQ(state().CombinationIndex, combination);
         return form3();
     }
 
