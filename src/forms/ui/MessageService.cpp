@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 unsigned long shown = 0;
@@ -18,9 +19,13 @@ void showMessage(MessageIcon icon, const QString& title, const QString& text) {
         currentSink()(Message{icon, title, text});
         return;
     }
+    QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, owner);
     box.exec();
+    // Without a window manager nothing hands the activation back to the page,
+    // and focus moves inside an inactive window run no field check.
+    if (owner && owner->isVisible()) owner->activateWindow();
 }
 
 unsigned long shownMessageCount() { return shown; }

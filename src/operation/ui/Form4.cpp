@@ -157,9 +157,11 @@ void Form4::buildEntryBlock() {
     Label34 = makeLabel(Frame5, QStringLiteral("Unit :"), 3240, 0, small);
     Label31 = makeLabel(Frame5, QStringLiteral("Mass ( kg )    Gravity point ( mm )"), 3840, 0, small);
     for (QLabel* header : {Label34, Label31}) header->setAutoFillBackground(true);
-    // The stand-in face runs wider than the one the block was laid out for;
-    // a narrower cut keeps the header inside the frame.
+    // Only where a wider stand-in face would run the header into its
+    // neighbour or out of the frame does a narrower cut keep it inside.
+    const bool headerFits = Label34->geometry().right() < Label31->x() && Label31->geometry().right() < Frame5->width();
     for (QLabel* header : {Label34, Label31}) {
+        if (headerFits) break;
         QFont narrow = header->font();
         narrow.setStretch(QFont::SemiCondensed);
         header->setFont(narrow);

@@ -120,7 +120,8 @@ void VelocityDiagram::draw(QPainter& p) const {
     p.setFont(canvasFont(11, true));
     p.drawText(QRectF(origin.x() - 30, axisTop - 20, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("V (m/s)"));
-    p.drawText(QRectF(axisRight - 44, origin.y() - 18, 44, 16), Qt::AlignRight | Qt::AlignBottom,
+    // Clear of the arrowhead, which ends the axis at axisRight.
+    p.drawText(QRectF(axisRight - 54, origin.y() - 20, 44, 16), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("t (s)"));
 
     // Profile: accelerate, run, decelerate; the covered distance is the area.

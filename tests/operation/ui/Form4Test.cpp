@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -304,6 +305,47 @@ TEST_F(Form4Test, ActivationWritesCaptionsAndKeepsHiddenTexts) {
     EXPECT_EQ(page.Diagram->shownImage(), 0);
     EXPECT_FALSE(page.Frame2->isHidden());
     EXPECT_FALSE(page.Text4->isHidden());
+}
+
+TEST_F(Form4Test, CaptionsReadAsLaidOutAndStayInsideTheirFrames) {
+    select("QEH", "25", 3, 7);  // every frame of the left column shown
+    Form4& page = show();
+    const struct {
+        QLabel* label;
+        const char* text;
+        QWidget* container;
+    } captions[] = {
+        {page.Label5, "Model :", &page},
+        {page.Label1, "Installation :", &page},
+        {page.Label3, "Combination :", &page},
+        {page.Label32, "Preload :", &page},
+        {page.Label7, "Y0 =", page.Frame1},
+        {page.Label9, "Z0 =", page.Frame1},
+        {page.Label13, "L1' =", page.Frame2},
+        {page.Label17, "\u03b8 =", page.Frame4},
+        {page.Label18, "( \u00b0 )", page.Frame4},
+        {page.Label34, "Unit :", page.Frame5},
+        {page.Label31, "Mass ( kg )    Gravity point ( mm )", page.Frame5},
+        {page.Label35, "Unit :kg ", page.Frame5},
+        {page.Label45, "fz =", page.Frame5},
+        {page.Label48, "Z6 =", page.Frame11},
+    };
+    for (const auto& c : captions) {
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(c.label->text(), text);
+        EXPECT_EQ(c.label->parentWidget(), c.container) << c.text;
+        EXPECT_LE(c.label->geometry().right(), c.container->width() - 1) << c.text;
+        EXPECT_GE(c.label->width(), QFontMetrics(c.label->font()).horizontalAdvance(text)) << c.text;
+    }
+    // The header of the entry block keeps the block's face wherever it fits
+    // at full width, and never runs into its neighbour.
+    EXPECT_LT(page.Label34->geometry().right(), page.Label31->x());
+    const QFont block = page.Label19->font();
+    const int fullWidth = QFontMetrics(block).horizontalAdvance(page.Label31->text());
+    if (page.Label31->x() + fullWidth < page.Frame5->width()) {
+        EXPECT_EQ(page.Label31->font().stretch(), block.stretch());
+        EXPECT_EQ(page.Label34->font().stretch(), block.stretch());
+    }
 }
 
 TEST_F(Form4Test, DiagramAreaShowsTheDrawingOfTheCase) {
