@@ -38,13 +38,3 @@ BENCHMARK(BM_LoadCalculation)
     ->ArgsProduct({{0, 1}, {0, 1, 2, 3, 4, 5, 6, 7}});
 
 }  // namespace
-
-// All bench files link into one program; another file may bring its own main
-// (for instance one that sets up the pages first), which then takes over.
-__attribute__((weak)) int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -53,13 +53,3 @@ void BM_ResultTableTexts(benchmark::State& bench) {
 BENCHMARK(BM_ResultTableTexts);
 
 }  // namespace
-
-// All bench files link into one program; a file with its own main (for
-// instance one that sets up the pages first) takes over from this one.
-__attribute__((weak)) int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
