@@ -249,8 +249,8 @@ std::vector<double> carriagePositions(int perRail) {
 
 // How far a view reaches along its axis, whose arrow ends at axisEnd: past
 // the axis letter, the arrow of the other view and the angle of inclination.
-double rightEnd(const DiagramPanel& spec, bool isViewA, double axisEnd) {
-    if (spec.showsInclination) return axisEnd + 50.0;
+double rightEnd(const DiagramPanel& shape, bool isViewA, double axisEnd) {
+    if (shape.showsInclination) return axisEnd + 50.0;
     return isViewA ? axisEnd + 8.0 : axisEnd + 30.0;
 }
 
@@ -262,11 +262,11 @@ void viewArrow(View& view, double u) {
 }
 
 // Carriages one behind the other on a rail, table and mass on top.
-void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c,
+void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
                      bool isViewA) {
     constexpr double axisEnd = 116.0;
-    View view(painter, panel, spec.axisAngle,
-              QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(spec, isViewA, axisEnd), 66.0)));
+    View view(painter, panel, shape.axisAngle,
+              QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
     const std::vector<double> at = carriagePositions(c.perRail);
     constexpr double half = 17.0;  // half a carriage
 
@@ -278,8 +278,8 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
         view.box(u + half, -19.0, u + half + 2.5, -3.0, kCarriage.darker(130));
     }
     view.box(-102.0, 0.0, 102.0, 9.0, kTable);
-    view.mass(-72.0, -30.0, 9.0, 36.0, spec.axis);
-    view.axes(axisEnd, 56.0, spec.axis, spec.normalAxis);
+    view.mass(-72.0, -30.0, 9.0, 36.0, shape.axis);
+    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis);
 
     // Carriage names under the mounting surface; the spans run beyond them.
     const QPointF outward = view.dir(0, -1);
@@ -305,19 +305,19 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
         span(0, 3, 23.0, QStringLiteral("L_1'"));
     }
 
-    if (spec.showsInclination) view.inclination(view.at(104.0, -30.0), spec.axisAngle);
+    if (shape.showsInclination) view.inclination(view.at(104.0, -30.0), shape.axisAngle);
     if (!isViewA) viewArrow(view, axisEnd - 4.0);
 }
 
 // The rails side by side, the carriages around them, and the thrust point.
-void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c,
+void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
                       bool isViewA) {
     const bool two = c.rails == 2;
     const std::vector<double> rails = two ? std::vector<double>{-56.0, 56.0} : std::vector<double>{0.0};
     const double tableHalf = two ? 94.0 : 62.0;
     const double axisEnd = tableHalf + 20.0;
-    View view(painter, panel, spec.axisAngle,
-              QRectF(QPointF(two ? -102.0 : -100.0, -62.0), QPointF(rightEnd(spec, isViewA, axisEnd), 66.0)));
+    View view(painter, panel, shape.axisAngle,
+              QRectF(QPointF(two ? -102.0 : -100.0, -62.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
 
     view.ground(-tableHalf + 8.0, tableHalf - 8.0, -32.0);
     for (double r : rails) {
@@ -345,13 +345,13 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
                   kCarriage);
     }
     view.box(-tableHalf, 0.0, tableHalf, 9.0, kTable);
-    view.mass(14.0, 56.0, 9.0, 36.0, spec.axis);
-    view.axes(axisEnd, 56.0, spec.axis, spec.normalAxis);
+    view.mass(14.0, 56.0, 9.0, 36.0, shape.axis);
+    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis);
 
     // The centre of the driving mechanism under the table, named above it.
     const QPointF thrust = view.at(two ? -22.0 : -42.0, -12.0);
     const QRectF label = view.block(view.at(two ? -58.0 : -70.0, 14.0),
-                                    {QStringLiteral("Drive centre"), QStringLiteral("(%1_0,Z_0)").arg(spec.axis)},
+                                    {QStringLiteral("Drive centre"), QStringLiteral("(%1_0,Z_0)").arg(shape.axis)},
                                     view.dir(0, 1), kInk, true);
     const QPointF nearest(std::clamp(thrust.x(), label.left(), label.right()),
                           std::clamp(thrust.y(), label.top(), label.bottom()));
@@ -368,15 +368,15 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     if (two) {
         view.dimension(rails[0], -38.0, rails[1], -38.0, -49.0, QStringLiteral("L_2"));
     }
-    if (spec.showsInclination) view.inclination(view.at(tableHalf - 8.0, -32.0), spec.axisAngle);
+    if (shape.showsInclination) view.inclination(view.at(tableHalf - 8.0, -32.0), shape.axisAngle);
     if (!isViewA) viewArrow(view, axisEnd - 8.0);
 }
 
-void drawPanel(QPainter& painter, const QRectF& panel, const DiagramPanel& spec, const DiagramCase& c, bool isViewA) {
-    if (spec.view == DiagramView::AlongTravel)
-        drawAlongTravel(painter, panel, spec, c, isViewA);
+void drawPanel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c, bool isViewA) {
+    if (shape.view == DiagramView::AlongTravel)
+        drawAlongTravel(painter, panel, shape, c, isViewA);
     else
-        drawCrossSection(painter, panel, spec, c, isViewA);
+        drawCrossSection(painter, panel, shape, c, isViewA);
 }
 
 }  // namespace
