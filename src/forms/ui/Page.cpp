@@ -45,6 +45,13 @@ void Page::showPage() {
 
 void Page::hidePage() { hide(); }
 
+QPushButton* pageButton(QWidget* parent, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setFont(pageFont(9.75, true));
+    return button;
+}
+
 void Page::centreOnScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
+
 // A page of the calculator: a fixed-size top-level window whose client area
 // is given in twips (15 twips = 1 pixel), centred on the screen when first
 // shown, never resized, and never destroyed until the program ends.
@@ -37,6 +39,9 @@ private:
 
     bool loaded_ = false;
 };
+
+// A command button of a page (Tahoma 9.75 bold), placed in pixels.
+QPushButton* pageButton(QWidget* parent, const QString& caption, const QRect& geometry);
 
 // Position and size in twips, as the page layouts are written.
 inline QRect twips(int left, int top, int width, int height) {

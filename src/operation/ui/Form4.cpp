@@ -24,17 +24,6 @@ namespace {
 const QColor kValueColour(255, 128, 0);
 const QColor kEntryColour(255, 224, 192);
 
-// The value labels of the header are set in a serif face, as the preload
-// caption is.
-QFont serifFont(double points, bool bold = false) {
-    QFont font;
-    font.setFamilies({"Times New Roman", "Nimbus Roman", "Liberation Serif", "DejaVu Serif"});
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
@@ -139,12 +128,8 @@ void Form4::buildLeftColumn() {
     Frame4 = makeFrame(this, QStringLiteral("Inclination"), 240, 7800, 2775, 735);
     row(Frame4, 360, 315, QStringLiteral("θ ="), QStringLiteral("( ° )"), Label17, Text6, Label18, true);
 
-    Command2 = new QPushButton(QStringLiteral("Back"), this);
-    Command2->setGeometry(twips(240, 9120, 1095, 375));
-    Command2->setFont(pageFont(9.75, true));
-    Command1 = new QPushButton(QStringLiteral("Next"), this);
-    Command1->setGeometry(twips(1920, 9120, 1095, 375));
-    Command1->setFont(pageFont(9.75, true));
+    Command2 = pageButton(this, QStringLiteral("Back"), twips(240, 9120, 1095, 375));
+    Command1 = pageButton(this, QStringLiteral("Next"), twips(1920, 9120, 1095, 375));
 }
 
 void Form4::buildEntryBlock() {

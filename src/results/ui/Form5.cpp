@@ -21,20 +21,10 @@
 namespace {
 
 const QColor kValueBackground(255, 224, 192);
-const QColor kSpecificationText(255, 128, 0);
+const QColor kGuidewayText(255, 128, 0);
 const QColor kLifeText(0, 0, 255);
 const QColor kFrame4Caption(255, 0, 0);
 const QColor kCaptionText(0, 0, 0);
-
-// Times New Roman stand-in, sized like the page fonts.
-QFont serifFont(double points) {
-    QFont font;
-    font.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
-    font.setStyleHint(QFont::Serif);
-    font.setBold(false);
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    return font;
-}
 
 void setColours(QWidget* widget, const QColor& text, const QColor* background) {
     QPalette palette = widget->palette();
@@ -58,11 +48,9 @@ QLabel* newLabel(QWidget* parent, int number, const QString& text, const QFont& 
 // (`roomTwips`, up to the next control) instead of running into its neighbour.
 QLabel* caption(QWidget* parent, int number, const QString& text, int left, int top, QFont font, int roomTwips = 0) {
     const int room = roomTwips / 15 - 6;
+    if (roomTwips > 0) font = narrowedToFit(font, {text}, room);
     int width = QFontMetrics(font).horizontalAdvance(text);
-    if (roomTwips > 0 && width > room) {
-        font.setStretch(std::max(75, room * 100 / width));
-        width = std::min(QFontMetrics(font).horizontalAdvance(text), room);
-    }
+    if (roomTwips > 0) width = std::min(width, room);
     QLabel* label = newLabel(parent, number, text, font);
     const QRect box = twips(left, top, 0, 240);
     label->setGeometry(box.left(), box.top(), width + 2, std::max(box.height(), QFontMetrics(font).height()));
@@ -91,10 +79,8 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& title, const 
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* b = new QPushButton(text, parent);
+    QPushButton* b = pageButton(parent, text, geometry);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setFont(pageFont(9.75, true));
     return b;
 }
 
@@ -218,30 +204,29 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
         }
     }
 
-    // The specification.
+    // The guideway picked on the selection page and its ratings.
     Frame2 = frame(this, "Frame2", QStringLiteral("Specification"), twips(120, 3240, 6375, 2535));
     const QFont serif9 = serifFont(9);
     Label94 = caption(Frame2, 94, QStringLiteral("Model :"), 120, 360, captionFont);
-    Label95 = valueLabel(Frame2, 95, twips(240, 600, 3015, 240), plainFont, kSpecificationText, Qt::AlignLeft);
+    Label95 = valueLabel(Frame2, 95, twips(240, 600, 3015, 240), plainFont, kGuidewayText, Qt::AlignLeft);
     Label96 = caption(Frame2, 96, QStringLiteral("Installation :"), 120, 885, captionFont);
-    Label97 = valueLabel(Frame2, 97, twips(240, 1125, 3015, 240), serif9, kSpecificationText, Qt::AlignLeft);
+    Label97 = valueLabel(Frame2, 97, twips(240, 1125, 3015, 240), serif9, kGuidewayText, Qt::AlignLeft);
     Label123 = caption(Frame2, 123, QStringLiteral("Preload :"), 120, 1395, captionFont);
-    Label124 = valueLabel(Frame2, 124, twips(240, 1635, 2055, 240), serif9, kSpecificationText, Qt::AlignLeft);
-    Label118 =
-        valueLabel(Frame2, 118, twips(2400, 1635, 1020, 240), serifFont(9.75), kSpecificationText, Qt::AlignLeft);
+    Label124 = valueLabel(Frame2, 124, twips(240, 1635, 2055, 240), serif9, kGuidewayText, Qt::AlignLeft);
+    Label118 = valueLabel(Frame2, 118, twips(2400, 1635, 1020, 240), serifFont(9.75), kGuidewayText, Qt::AlignLeft);
     Label98 = caption(Frame2, 98, QStringLiteral("Combination :"), 120, 1920, captionFont);
-    Label99 = valueLabel(Frame2, 99, twips(240, 2160, 5895, 240), serif9, kSpecificationText, Qt::AlignLeft);
+    Label99 = valueLabel(Frame2, 99, twips(240, 2160, 5895, 240), serif9, kGuidewayText, Qt::AlignLeft);
     Label100 = caption(Frame2, 100, QStringLiteral("Basic static load rating :"), 3480, 360, captionFont);
     Label101 = caption(Frame2, 101, QStringLiteral("C0 = "), 3600, 600, captionFont);
-    Label102 = valueLabel(Frame2, 102, twips(4545, 600, 1215, 240), plainFont, kSpecificationText, Qt::AlignHCenter);
+    Label102 = valueLabel(Frame2, 102, twips(4545, 600, 1215, 240), plainFont, kGuidewayText, Qt::AlignHCenter);
     Label103 = caption(Frame2, 103, QStringLiteral("kN"), 5880, 600, captionFont);
     Label104 = caption(Frame2, 104, QStringLiteral("Basic dynamic load rating :"), 3480, 885, captionFont);
     Label105 = caption(Frame2, 105, QStringLiteral("C ="), 3720, 1125, captionFont);
-    Label106 = valueLabel(Frame2, 106, twips(4545, 1125, 1215, 240), plainFont, kSpecificationText, Qt::AlignHCenter);
+    Label106 = valueLabel(Frame2, 106, twips(4545, 1125, 1215, 240), plainFont, kGuidewayText, Qt::AlignHCenter);
     Label107 = caption(Frame2, 107, QStringLiteral("kN"), 5880, 1125, captionFont);
     Label111 = caption(Frame2, 111, QStringLiteral("load factor :"), 3480, 1395, captionFont);
     Label112 = caption(Frame2, 112, QStringLiteral("fw ="), 3600, 1635, captionFont);
-    Label113 = valueLabel(Frame2, 113, twips(4545, 1635, 1215, 240), plainFont, kSpecificationText, Qt::AlignHCenter);
+    Label113 = valueLabel(Frame2, 113, twips(4545, 1635, 1215, 240), plainFont, kGuidewayText, Qt::AlignHCenter);
 
     // The service life.
     Frame4 = frame(this, "Frame4", QStringLiteral("Service life "), twips(6600, 3240, 5415, 2535), kFrame4Caption);
@@ -264,11 +249,8 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
     const QColor noteText = palette().color(QPalette::Text);
     const QColor noteGround = palette().color(QPalette::Base);
     auto note = [&](int number, const QString& line, int top) {
-        QFont font = noteFont;
         const QRect box = twips(600, top, 11175, 240);
-        const int needed = QFontMetrics(font).horizontalAdvance(line);
-        if (needed > box.width()) font.setStretch(std::max(75, box.width() * 100 / needed));
-        QLabel* label = newLabel(Frame3, number, line, font);
+        QLabel* label = newLabel(Frame3, number, line, narrowedToFit(noteFont, {line}, box.width()));
         label->setGeometry(box);
         setColours(label, noteText, &noteGround);
         return label;

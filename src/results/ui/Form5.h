@@ -9,8 +9,8 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// The result page: loads per carriage and phase, the guideway's
-// specification, the static safety factor and the service life. Every
+// The result page: loads per carriage and phase, the guideway picked and
+// its ratings, the static safety factor and the service life. Every
 // showing recomputes and rewrites everything from the calculation state.
 class Form5 : public Page {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     QLabel* cellLabel(int number) const { return cells_[static_cast<std::size_t>(number - 14)]; }
 
     QGroupBox* Frame1 = nullptr;  // result table
-    QGroupBox* Frame2 = nullptr;  // specification
+    QGroupBox* Frame2 = nullptr;  // guideway and ratings
     QGroupBox* Frame3 = nullptr;  // notes
     QGroupBox* Frame4 = nullptr;  // service life
 
@@ -37,7 +37,7 @@ public:
     std::array<QLabel*, 3> Label12{};
     QLabel* Label13 = nullptr;
 
-    // Specification.
+    // Guideway and ratings.
     QLabel *Label94 = nullptr, *Label95 = nullptr, *Label96 = nullptr, *Label97 = nullptr;
     QLabel *Label123 = nullptr, *Label124 = nullptr, *Label118 = nullptr;
     QLabel *Label98 = nullptr, *Label99 = nullptr;

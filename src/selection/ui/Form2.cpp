@@ -61,27 +61,11 @@ void fitListFont(const std::vector<QComboBox*>& lists, const std::vector<QString
     option.frame = true;
     const int room =
         sample->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, sample).width() - 4;
-    QFont font = sample->font();
-    for (int stretch = 100; stretch >= 75; --stretch) {
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        bool fits = true;
-        for (const QString& item : items) fits = fits && metrics.horizontalAdvance(item) <= room;
-        if (fits) break;
-    }
+    const QFont font = narrowedToFit(sample->font(), QStringList(items.begin(), items.end()), room);
     for (QComboBox* list : lists) {
         list->setFont(font);
         list->view()->setFont(font);
     }
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(geometry);
-    button->setFont(pageFont(9.75, true));
-    // Enter presses the focused button, as on the platform the pages were laid out for.
-    button->setAutoDefault(true);
-    return button;
 }
 
 }  // namespace
@@ -136,8 +120,8 @@ Form2::Form2() : Page(QStringLiteral("Selection Condition"), 10380, 6315) {
         Combo1->setCurrentIndex(-1);
     }
 
-    Command1 = makeButton(this, QStringLiteral("Next"), twips(5543, 5040, 1095, 375));
-    Command2 = makeButton(this, QStringLiteral("Back"), twips(3743, 5040, 1095, 375));
+    Command1 = pageButton(this, QStringLiteral("Next"), twips(5543, 5040, 1095, 375));
+    Command2 = pageButton(this, QStringLiteral("Back"), twips(3743, 5040, 1095, 375));
 
     Frame1 = new QGroupBox(QStringLiteral("Note"), this);
     Frame1->setGeometry(twips(7320, 2160, 2775, 1455));

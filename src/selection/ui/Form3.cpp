@@ -72,13 +72,6 @@ QRadioButton* makeOption(QWidget* parent, const QString& caption, const QRect& g
     return option;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setFont(pageFont(9.75, true));
-    button->setGeometry(geometry);
-    return button;
-}
-
 Verdict verdictOf(const FieldRuling& ruling) {
     if (ruling.accepted) return Verdict::accept();
     const QString message = QString::fromStdString(ruling.message);
@@ -135,8 +128,8 @@ Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
     Text4 = makeField(Frame1, twips(600, 3683, 1335, 285));
     Label12 = makeLabel(Frame1, QStringLiteral("(1/min)"), twips(2040, 3720, 705, 210));
 
-    Command1 = makeButton(this, QStringLiteral("Next"), twips(1680, 5760, 1095, 375));
-    Command2 = makeButton(this, QStringLiteral("Back"), twips(120, 5760, 1095, 375));
+    Command1 = pageButton(this, QStringLiteral("Next"), twips(1680, 5760, 1095, 375));
+    Command2 = pageButton(this, QStringLiteral("Back"), twips(120, 5760, 1095, 375));
 
     // Enter acts as Tab: with inertia force V, T1, Ls, then "Next", "Back"
     // and N last.
