@@ -8,7 +8,7 @@ namespace {
 
 const char* const kSpanTitle = "訊息";
 
-bool Bad(std::string_view text) { return text.empty() || !IsNumeric(text); }
+bool Bad(std::string_view text) { return !IsNumeric(text); }  // the empty text is not numeric either
 
 OperationVerdict Reject(std::string replacement, bool returnFocus, std::string title = {}, std::string message = {}) {
     return OperationVerdict{false, std::move(title), std::move(message), std::move(replacement), returnFocus};

@@ -11,7 +11,6 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/NumberText.h"
-#include "forms/ui/FieldChecks.h"
 #include "forms/ui/Fonts.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
@@ -81,14 +80,6 @@ Verdict verdictOf(const FieldRuling& ruling) {
 
 std::string textOf(const NumberField* field) { return field->text().toStdString(); }
 
-// A refusal holds only the click that interrupted it. Once the user leaves a
-// field again and its check accepts the text, an earlier refusal must not
-// swallow a later click. (A check that a click completes runs while the field
-// still has the focus, and must leave that click's refusal in place.)
-void forgetRefusalWhenAccepted(NumberField& field, const Verdict& verdict) {
-    if (verdict.accepted && !field.hasFocus()) FieldChecks::forgetRejection();
-}
-
 }  // namespace
 
 Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
@@ -141,18 +132,14 @@ Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text4);
 
-    Text1->setCheck([](const QString& text) { return verdictOf(RuleVelocity(text.toStdString())); },
-                    forgetRefusalWhenAccepted);
-    Text2->setCheck([](const QString& text) { return verdictOf(RuleAccelerationTime(text.toStdString())); },
-                    forgetRefusalWhenAccepted);
-    Text3->setCheck(
-        [this](const QString& text) { return verdictOf(RuleStroke(textOf(Text1), textOf(Text2), text.toStdString())); },
-        forgetRefusalWhenAccepted);
-    Text4->setCheck(
-        [this](const QString& text) {
-            return verdictOf(RuleRate(textOf(Text1), textOf(Text2), textOf(Text3), text.toStdString()));
-        },
-        forgetRefusalWhenAccepted);
+    Text1->setCheck([](const QString& text) { return verdictOf(RuleVelocity(text.toStdString())); });
+    Text2->setCheck([](const QString& text) { return verdictOf(RuleAccelerationTime(text.toStdString())); });
+    Text3->setCheck([this](const QString& text) {
+        return verdictOf(RuleStroke(textOf(Text1), textOf(Text2), text.toStdString()));
+    });
+    Text4->setCheck([this](const QString& text) {
+        return verdictOf(RuleRate(textOf(Text1), textOf(Text2), textOf(Text3), text.toStdString()));
+    });
 
     connect(Option1, &QRadioButton::clicked, this, &Form3::option1Click);
     connect(Option2, &QRadioButton::clicked, this, &Form3::option2Click);
