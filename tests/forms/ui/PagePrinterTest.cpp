@@ -10,32 +10,30 @@
 
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(PagePrinter, SavesOnePagePdfUnderNewNamesWithoutOverwriting) {
     QTemporaryDir folder;
     QWidget page;
     page.resize(400, 300);
     (new QLabel(QStringLiteral("Service life 12345 km"), &page))->setGeometry(10, 10, 300, 30);
     QFile existing(folder.filePath("Result-2.pdf"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(existing.open(QIODevice::ReadWrite));
     existing.write("keep me");
-    existing.close();
+    existing.flush();
 
     static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?!s)"));
     for (const char* name : {"Result.pdf", "Result-3.pdf"}) {
         const PrintOutcome out = savePageAsPdf(page, folder.path(), "Result");
         ASSERT_EQ(out.kind, PrintOutcome::Kind::SavedToPdf) << out.detail.toStdString();
         EXPECT_EQ(QFileInfo(out.detail).fileName(), name);
-        const QByteArray pdf = contentOf(out.detail);
+        QFile file(out.detail);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
         EXPECT_TRUE(pdf.startsWith("%PDF"));
         EXPECT_EQ(QString::fromLatin1(pdf).count(pageObject), 1);
         EXPECT_TRUE(pdf.contains("/Font"));  // drawn as text, not as a picture of the screen
     }
-    EXPECT_EQ(contentOf(folder.filePath("Result-2.pdf")), QByteArray("keep me"));
+    existing.seek(0);
+    EXPECT_EQ(existing.readAll(), QByteArray("keep me"));
     EXPECT_EQ(savePageAsPdf(page, folder.filePath("no/such")).kind, PrintOutcome::Kind::Failed);
 }
 
