@@ -9,9 +9,7 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    // A modal box would wait for a click that never comes. A test that
-    // expects messages installs its own recorder; any other message fails
-    // the test that caused it instead of hanging the run.
+    // A modal box would wait forever: a message no test records fails its test.
     setMessageSink([](const Message& m) {
         ADD_FAILURE() << "unexpected message box \"" << m.title.toStdString() << "\": " << m.text.toStdString();
     });
