@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ServiceLife, WorkedExamplesAndSeriesClass) {
+TEST(ServiceLife, WorkedExamplesSeriesClassLoadFactorAndNoInertia) {
     const struct {
         const char* series;
         double meanLoad, lifeDistance, lifeTime;
@@ -20,9 +20,8 @@ TEST(ServiceLife, WorkedExamplesAndSeriesClass) {
         SCOPED_TRACE(c.series);
         CalculationState s = workedExample(c.series);
         s.MeanLoad.fill(999.0f);  // left from an earlier, larger layout
-        const MeanLoads mean = ComputeServiceLife(s);
+        ComputeServiceLife(s);
         EXPECT_NEAR(s.MeanLoad[1], c.meanLoad, 1e-4);
-        EXPECT_EQ(mean[1], static_cast<double>(s.MeanLoad[1]));
         for (int i = 2; i <= 8; ++i) EXPECT_EQ(s.MeanLoad[i], 0.0f) << "absent carriage " << i;
         EXPECT_DOUBLE_EQ(s.StaticSafetyFactor, 18.75);
         EXPECT_EQ(s.LoadFactor, 1.5);
@@ -32,10 +31,9 @@ TEST(ServiceLife, WorkedExamplesAndSeriesClass) {
     const std::pair<double, double> factors[] = {{-1.0, 1.2}, {0.5, 1.2}, {0.5000001, 1.5}, {2.0, 2.0},
                                                  {2.01, 2.5}, {4.0, 3.0}, {4.01, 3.5}};
     for (const auto& [velocity, fw] : factors) EXPECT_EQ(LoadFactorTable(velocity), fw) << "V = " << velocity;
-}
 
-TEST(ServiceLife, WithoutInertiaTheUniformLoadAndNoTime) {
-    CalculationState s = workedExample("QEH");  // stroke and rate of an earlier calculation stay stored
+    // Without inertia: the uniform load in 32 bits and no time, though stroke and rate are still stored.
+    CalculationState s = workedExample("QEH");
     s.Acceleration = 0.0;
     s.EquivalentLoad[1][2] = 1000.1;
     s.EquivalentLoad[2] = {0.0, 5000.0, 0.3, 0.0};
@@ -55,7 +53,6 @@ TEST(ServiceLife, AbsurdLoadsGiveFiguresNotOverflow) {
         {"QEH", 10.0, 1.0, 3e15, 2e15, 1e15, 2.0953791e15},    // cube beyond 32 bits
         {"WUY", 10.0, 1.0, 2e14, 1e14, 0.0, 1.1944143e14},     // power beyond 32 bits
         {"QEH", 10.0, 1.0, 2e110, 1e110, 0.0, 1.1696071e110},  // cube beyond 64 bits
-        {"QEY", 10.0, 1.0, 1e300, 1e300, 1e300, 1e300},
         {"QEH", 0.0, 1.0, 0.0, 1e39, 0.0, 1e39},
         {"QEH", 0.0, 4.0, 0.0, 2e38, 0.0, static_cast<double>(2e38f)},  // threefold beyond 32 bits
         {"QEH", 1.0, 1e-170, 1200.0, 1000.0, 800.0, 1000.0},            // no travel at all

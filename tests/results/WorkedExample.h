@@ -1,11 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "app/CalculationState.h"
 
 // One carriage loaded 1200 / 1000 / 800 N over a 500 mm stroke at 1 m/s.
-inline CalculationState workedExample(const std::string& series) {
+inline CalculationState workedExample(const char* series) {
     CalculationState s;
     s.SeriesCode = series;
     s.EquivalentLoad[1] = {0.0, 1200.0, 1000.0, 800.0};

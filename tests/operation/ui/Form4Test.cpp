@@ -25,10 +25,6 @@ protected:
         state() = CalculationState{};
         FieldChecks::forgetRejection();
         select("QEH", "25", 0, 1);
-        state().DynamicLoadRating = 27.7;  // ratings of a real guideway, for "Next"
-        state().StaticLoadRating = 57.1;
-        state().PitchingMomentRating = state().YawingMomentRating = 0.58;
-        state().RollingMomentRating = 0.68f;
         setMessageSink([this](const Message& m) { messages.push_back(m); });
         setProgramEndHook([] {});
     }
@@ -68,14 +64,18 @@ protected:
     std::vector<Message> messages;
 };
 
-TEST_F(Form4Test, SpanChecksUseTheThresholdsOfTheLatestActivation) {
+TEST_F(Form4Test, SpanChecksUseTheThresholdsOfTheLatestActivationAndGateNext) {
     Form4& page = show();
-    ASSERT_EQ(page.Text3->text(), "81.6");
     leave(page.Text3, "-81.5");  // the minus is dropped in the spans
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值");
     EXPECT_EQ(page.Text3->text(), "81.6");
     EXPECT_EQ(QApplication::focusWidget(), page.Text3);
+    page.Text3->setText("10");  // "Next" checks the field it leaves first
+    QTest::mouseClick(page.Command1, Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(page.Text3->text(), "81.6");
+    EXPECT_EQ(form5IfCreated(), nullptr);
 
     // Leaving L1' at the text the activation wrote is accepted, although 72.9 + 169.8 is not 242.7 in binary.
     page.Text3->setText("0.0");
@@ -84,14 +84,16 @@ TEST_F(Form4Test, SpanChecksUseTheThresholdsOfTheLatestActivation) {
     show();
     page.Text4->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Tab);
-    EXPECT_EQ(messages.size(), 1u) << page.Text4->text().toStdString();
+    EXPECT_EQ(messages.size(), 2u) << page.Text4->text().toStdString();
     EXPECT_NE(QApplication::focusWidget(), page.Text4);
+    QTest::mouseClick(page.Command1, Qt::LeftButton);
+    ASSERT_NE(form5IfCreated(), nullptr);
+    EXPECT_TRUE(form5().isVisible() && !page.isVisible());
 }
 
 TEST_F(Form4Test, MassesAndLoadsShowOrHideTheirFramesWithoutTrappingTheKeyboard) {
     Form4& page = show();
-    // With the load block running backwards, X6 is followed by fz: once fz's
-    // frame is open, Tab must carry on to fy and fx instead of back into X6.
+    // In the backward load block X6 is followed by fz: Tab runs on to fy and fx, not back into X6.
     leave(page.Text27, "5");
     ASSERT_EQ(QApplication::focusWidget(), page.Text28);
     for (NumberField* next : {page.Text27, page.Text23, page.Text19, page.Text1}) {
@@ -137,7 +139,7 @@ int differingPixels(const QImage& a, const QImage& b) {
     return count;
 }
 
-TEST_F(Form4Test, ActivationFollowsInstallationAndCombination) {
+TEST_F(Form4Test, ActivationFollowsSizeInstallationAndCombination) {
     Form4& page = show();
     std::vector<QImage> images;
     for (int installation = 0; installation < 5; ++installation) {
@@ -162,11 +164,11 @@ TEST_F(Form4Test, ActivationFollowsInstallationAndCombination) {
     for (std::size_t i = 0; i < images.size(); ++i)
         for (std::size_t j = i + 1; j < images.size(); ++j)
             EXPECT_GT(differingPixels(images[i], images[j]), 200) << "diagrams " << i + 3 << " and " << j + 3;
-}
 
-TEST_F(Form4Test, ActivationWritesCaptionsAndNextChecksTheFieldItLeaves) {
+    page.Text3->setText("0.0");
+    page.Text4->setText("0.0");
     select("QEJ", "15T", 1, 5);
-    Form4& page = show();
+    show();
     EXPECT_EQ(page.Label6->text(), "QEJ15T");
     EXPECT_EQ(page.Text4->text(), "131");  // raised although hidden
     EXPECT_EQ(std::tuple(state().MinCarriageSpanL1, state().MinCarriageSpanL1b, state().MinRailSpanL2),
@@ -178,19 +180,6 @@ TEST_F(Form4Test, ActivationWritesCaptionsAndNextChecksTheFieldItLeaves) {
     EXPECT_EQ(page.Label7->text(), "X0 =");
     EXPECT_EQ(page.Diagram->shownImage(), 0);
     EXPECT_FALSE(page.Frame2->isHidden() || page.Text4->isHidden());
-
-    select("QEH", "25", 0, 1);
-    show();
-    page.Text3->setFocus(Qt::TabFocusReason);
-    page.Text3->setText("10");
-    QTest::mouseClick(page.Command1, Qt::LeftButton);
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(page.Text3->text(), "81.6");
-    EXPECT_EQ(form5IfCreated(), nullptr);
-    QTest::mouseClick(page.Command1, Qt::LeftButton);
-    ASSERT_NE(form5IfCreated(), nullptr);
-    EXPECT_TRUE(form5().isVisible());
-    EXPECT_FALSE(page.isVisible());
 }
 
 }  // namespace
