@@ -9,7 +9,6 @@ namespace {
 
 TEST(VelocityLimits, MinimumAndMaximumAsWritten) {
     const char* cases[][5] = {
-        // V, T1, Ls, minimum stroke, maximum rate
         {"0.25", "0.05", "487.5", "12.5", "15"},
         {"0.25", "0.05", "412.5", "12.5", "17.647058"},  // 17.6470588..., cut not rounded
         {"0.25", "0.05", "550", "12.5", "13.333333"},
@@ -24,43 +23,8 @@ TEST(VelocityLimits, MinimumAndMaximumAsWritten) {
         EXPECT_EQ(MaximumRate(v, t1, LeadingNumber(c[2])).text, c[4]) << c[2];
         EXPECT_EQ(MaximumRate(v, t1, LeadingNumber(c[2])).value, LeadingNumber(c[4]));
     }
-    // A minimum beyond the range of a double still refuses every stroke below it.
-    const std::string huge = "1" + std::string(200, '0');
+    const std::string huge = "1" + std::string(200, '0');  // a minimum beyond the range of a double
     EXPECT_FALSE(RuleStroke(huge, huge, "1" + std::string(300, '0')).accepted);
-}
-
-TEST(VelocityNext, OutcomesAndStoredValues) {
-    struct Case {
-        const char *v, *t1, *ls, *n;
-        Refusal refusal;
-        const char* limit;  // number at the end of the message, and the replacement
-    };
-    const Case cases[] = {
-        {"0.25", "0.05", "487.5", "5.0", Refusal::None, ""},
-        {"0.25", "0.05", "12.4", "999", Refusal::Stroke, "12.5"},  // stroke is judged first
-        {"0.25", "0.05", "487.5", "15", Refusal::None, ""},
-        {"0.25", "0.05", "487.5", "15.1", Refusal::Rate, "15"},
-        {"0.2", "0.1", "20", "150", Refusal::None, ""},
-        {"0.25", "0.05", "550", "13.333333", Refusal::None, ""},  // its 32-bit copy lies above
-        {"0.25", "0.05", "550", "13.3333331", Refusal::Rate, "13.333333"},
-        {"0.000000001", "0.05", "487.5", "0", Refusal::Rate, "0"},
-        {"0.25", "0.05", "487.5", "", Refusal::Rate, "15"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.v) + " " + c.t1 + " " + c.ls + " " + c.n);
-        const InertiaNext next = JudgeInertiaNext(c.v, c.t1, c.ls, c.n);
-        EXPECT_EQ(next.velocity, LeadingNumber(c.v));  // stored whatever the outcome
-        EXPECT_EQ(next.accelerationTime, LeadingNumber(c.t1));
-        EXPECT_EQ(next.strokeLength, LeadingNumber(c.ls));
-        EXPECT_EQ(next.reciprocationsPerMinute, static_cast<float>(LeadingNumber(c.n)));
-        EXPECT_EQ(next.refusal, c.refusal);
-        if (c.refusal == Refusal::None) {
-            EXPECT_EQ(next.acceleration, next.velocity / next.accelerationTime);
-            continue;
-        }
-        EXPECT_EQ(next.message, (c.refusal == Refusal::Stroke ? StrokeMessage : RateMessage) + std::string(c.limit));
-        EXPECT_EQ(next.replacement, c.limit);
-    }
 }
 
 // Whatever V, T1 and Ls are, the limits the page writes pass the field checks and "Next".

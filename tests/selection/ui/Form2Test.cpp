@@ -25,7 +25,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state() = CalculationState{};
     }
-    // The page as "Calculation" on the title page shows it.
     static Form2& open() {
         form1().showPage();
         QTest::mouseClick(form1().Command1, Qt::LeftButton);
@@ -40,7 +39,8 @@ protected:
     }
 };
 
-// Each pick, and each selection the page makes inside a cascade, fills a list exactly once.
+// Each pick, and each selection the page makes inside a cascade, fills a list
+// exactly once. Steps: list, item, rows added to the sizes and to the grades.
 TEST_F(SelectionPage, EveryCascadeRunsOncePerPick) {
     Form2& page = form2();
     QSignalSpy sizesAdded(page.Combo2->model(), &QAbstractItemModel::rowsInserted);
@@ -54,7 +54,6 @@ TEST_F(SelectionPage, EveryCascadeRunsOncePerPick) {
     open();
     EXPECT_EQ(rows(sizesAdded), 15);
     EXPECT_EQ(rows(gradesAdded), 3);
-    // List, item, rows added to the sizes and to the grades.
     const std::tuple<QComboBox*, const char*, int, int> steps[] = {
         {page.Combo2, "15", 0, 2},  {page.Combo2, "15", 0, 2},   {page.Combo1, "QEJ", 10, 3},
         {page.Combo2, "15T", 0, 2}, {page.Combo1, "WUY", 11, 3}, {page.Combo5, "Medium preload ( F0 )", 0, 0}};
@@ -68,49 +67,34 @@ TEST_F(SelectionPage, EveryCascadeRunsOncePerPick) {
     EXPECT_EQ(page.Combo2->currentText(), "25");  // a series pick returns to size 25
 }
 
-// The grade confirmed by "Next" comes back by its position when the preload list is refilled.
-TEST_F(SelectionPage, PreloadComesBackByConfirmedPosition) {
-    const char* cases[][6] = {
-        // Picks confirmed, then series and size (none: 25), grade shown.
-        {"QEH", "25", "Medium preload ( F0 )", "WUY", "", "Heavy preload ( F1 )"},
-        {"WUN", "25", "Heavy preload ( F1 )", "QEH", "15", "Light preload ( FC )"},
-        {"QEY", "45", "Ultra Heavy preload ( F2 )", "WUN", "45L", "Heavy preload ( F1 )"},
-    };
-    Form2& page = open();
-    for (const auto& c : cases) {
-        pick(page.Combo1, c[0]);
-        pick(page.Combo2, c[1]);
-        pick(page.Combo5, c[2]);
-        QTest::mouseClick(page.Command1, Qt::LeftButton);
-        QTest::mouseClick(form3().Command2, Qt::LeftButton);
-        pick(page.Combo1, c[3]);
-        if (*c[4]) pick(page.Combo2, c[4]);
-        EXPECT_EQ(page.Combo5->currentText(), c[5]) << c[0] << " " << c[2];
-    }
-}
-
-// Picks as a user makes them, Enter along the lists to "Next", Enter on it.
+// Picks as a user makes them, Enter along the lists to "Next", Enter on it. The
+// grade confirmed by "Next" comes back by its position whenever the preload list is refilled.
 TEST_F(SelectionPage, EnterChainAndNextStoreTheChosenGuideway) {
     struct Case {
-        const char *series, *size, *installation, *combination, *grade;
+        const char *series, *gradeAfterSeries, *size, *gradeAfterSize, *installation, *combination, *grade;
         double C;
         float force;
         int installationIndex, combinationIndex, preloadIndex;
     };
+    const char *FC = "Light preload ( FC )", *F1 = "Heavy preload ( F1 )";
     const Case cases[] = {
-        {"QEH", "65L", "Vertical application", "1 rail,each rail includes 1 carriage", "Heavy preload ( F1 )", 253.5,
-         20280.0f, 1, 0, 2},
-        {"QEJ", "15T", "Wall application", "1 rail,each rail includes 4 carriages", "Medium preload ( F0 )", 6.7,
-         335.0f, 2, 3, 1},
-        {"QEY", "65L", "Laterally tilted application", "2 rails,each rail includes 1 carriage",
+        {"QEH", FC, "65L", FC, "Vertical application", "1 rail,each rail includes 1 carriage", F1, 253.5, 20280.0f, 1,
+         0, 2},
+        {"QEJ", F1, "15T", FC, "Wall application", "1 rail,each rail includes 4 carriages", "Medium preload ( F0 )",
+         6.7, 335.0f, 2, 3, 1},
+        {"QEY", F1, "65L", F1, "Laterally tilted application", "2 rails,each rail includes 1 carriage",
          "Ultra Heavy preload ( F2 )", 277.0, 36010.0f, 4, 4, 2},
     };
     Form2& page = open();
+    QComboBox* lists[] = {page.Combo1, page.Combo2, page.Combo3, page.Combo4, page.Combo5};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.series);
         const char* items[] = {c.series, c.size, c.installation, c.combination, c.grade};
-        QComboBox* lists[] = {page.Combo1, page.Combo2, page.Combo3, page.Combo4, page.Combo5};
-        for (int i = 0; i < 5; ++i) pick(lists[i], items[i]);
+        pick(page.Combo1, c.series);
+        EXPECT_EQ(page.Combo5->currentText(), c.gradeAfterSeries);
+        pick(page.Combo2, c.size);
+        EXPECT_EQ(page.Combo5->currentText(), c.gradeAfterSize);
+        for (int i = 2; i < 5; ++i) pick(lists[i], items[i]);
         QApplication::setActiveWindow(&page);
         page.Combo1->setFocus();
         for (QComboBox* list : lists) {
@@ -122,11 +106,11 @@ TEST_F(SelectionPage, EnterChainAndNextStoreTheChosenGuideway) {
         QTest::keyClick(page.Command1, Qt::Key_Enter);
         ASSERT_TRUE(form3().isVisible());
         const CalculationState& s = state();
-        const std::string texts[] = {s.SeriesCode, s.SizeCode, s.InstallationText, s.CombinationText, s.PreloadText};
-        const int indices[] = {s.InstallationIndex, s.CombinationIndex, s.PreloadIndex};
-        const int expected[] = {c.installationIndex, c.combinationIndex, c.preloadIndex};
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(texts[i], items[i]);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(indices[i], expected[i]);
+        EXPECT_EQ(
+            (std::vector<std::string>{s.SeriesCode, s.SizeCode, s.InstallationText, s.CombinationText, s.PreloadText}),
+            std::vector<std::string>(std::begin(items), std::end(items)));
+        EXPECT_EQ((std::vector<int>{s.InstallationIndex, s.CombinationIndex, s.PreloadIndex}),
+                  (std::vector<int>{c.installationIndex, c.combinationIndex, c.preloadIndex}));
         EXPECT_EQ(s.DynamicLoadRating, c.C);
         EXPECT_EQ(s.PreloadForce, c.force);
         QTest::mouseClick(form3().Command2, Qt::LeftButton);  // back: the picks are still there
