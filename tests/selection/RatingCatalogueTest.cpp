@@ -3,172 +3,75 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "app/CalculationState.h"
 #include "selection/SelectionLists.h"
 
 namespace {
 
-// Grade as written at the end of a preload item, e.g. "F0" of "Medium preload ( F0 )".
-std::string gradeOf(std::string_view item) {
-    const auto open = item.find("( ");
-    const auto close = item.find(" )");
-    return std::string(item.substr(open + 2, close - open - 2));
-}
+SelectionPicks picks(int s, int z, int p) { return {s, z, 1, 6, p, "S", "Z", "I", "K", "P"}; }
 
-double factorOfGrade(const std::string& grade) {
-    if (grade == "FC") return 0.02;
-    if (grade == "F0") return 0.05;
-    if (grade == "F1") return 0.08;
-    if (grade == "F2") return 0.13;
-    ADD_FAILURE() << "unknown grade " << grade;
-    return 0.0;
-}
-
-SelectionPicks picksFor(int series, int size, int preload) {
-    return SelectionPicks{series, size, 1, 6, preload, "S", "Z", "I", "K", "P"};
-}
-
-TEST(RatingCatalogue, SeriesHaveTheSizeListsOfThePage) {
-    const std::pair<const char*, std::size_t> expected[] = {
-        {"QEH", 15}, {"QEJ", 10}, {"WUN", 12}, {"WUY", 11}, {"QEY", 11}};
+// Every row stored with every grade its list offers: the ratings as listed,
+// MY0 = MP0, and whole newtons (C in tenths times the factor in hundredths),
+// the factor being the one the item's grade names.
+TEST(RatingCatalogue, EveryRowWithEveryOfferedGrade) {
+    const std::map<std::string, double> factorOf{{"FC", 0.02}, {"F0", 0.05}, {"F1", 0.08}, {"F2", 0.13}};
+    const std::size_t sizes[] = {15, 10, 12, 11, 11};
     const auto all = RatingCatalogue::series();
-    ASSERT_EQ(all.size(), std::size(expected));
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        SCOPED_TRACE(expected[i].first);
-        EXPECT_EQ(all[i].code, expected[i].first);
-        EXPECT_EQ(all[i].rows.size(), expected[i].second);
-        EXPECT_EQ(all[i].roller, i >= 3);
-        std::set<std::string_view> distinct;
-        for (const RatingRow& row : all[i].rows) distinct.insert(row.size);
-        EXPECT_EQ(distinct.size(), all[i].rows.size()) << "a size is listed twice";
-        EXPECT_EQ(distinct.count("25"), 1u) << "a series pick always lands on 25";
-        EXPECT_EQ(distinct.count("65"), i == 0 ? 1u : 0u);
-    }
-}
-
-TEST(RatingCatalogue, EveryRowIsPlausibleAndStoresBothMomentsAlike) {
-    const auto all = RatingCatalogue::series();
-    for (int s = 0; s < static_cast<int>(all.size()); ++s) {
-        const auto& rows = all[static_cast<std::size_t>(s)].rows;
-        for (int z = 0; z < static_cast<int>(rows.size()); ++z) {
-            const RatingRow& row = rows[static_cast<std::size_t>(z)];
-            SCOPED_TRACE(std::string(all[static_cast<std::size_t>(s)].code) + " " + std::string(row.size));
-            EXPECT_GT(row.C, 0.0);
-            EXPECT_GT(row.C0, row.C) << "static rating above dynamic in every row";
-            EXPECT_GT(row.MP0, 0.0);
-            EXPECT_GT(row.MR0, 0.0);
-            EXPECT_EQ(RatingCatalogue::find(s, z), &row);
-
-            CalculationState st;
-            storeSelection(picksFor(s, z, 0), st);
-            EXPECT_EQ(st.DynamicLoadRating, row.C);
-            EXPECT_EQ(st.StaticLoadRating, row.C0);
-            EXPECT_EQ(st.PitchingMomentRating, row.MP0);
-            EXPECT_EQ(st.YawingMomentRating, st.PitchingMomentRating);
-            EXPECT_EQ(st.RollingMomentRating, static_cast<float>(row.MR0));
-        }
-    }
-}
-
-// C has one decimal and the factors two, so every preload force the page can
-// ask for is a whole number of newtons: C in tenths times the factor in
-// hundredths. Each offered item's grade must also carry its own factor.
-TEST(RatingCatalogue, EveryOfferedPreloadGivesWholeNewtons) {
-    const auto all = RatingCatalogue::series();
+    ASSERT_EQ(all.size(), std::size(sizes));
     int checked = 0;
-    for (int s = 0; s < static_cast<int>(all.size()); ++s) {
+    for (int s = 0; s < 5; ++s) {
         const GuidewaySeries& entry = all[static_cast<std::size_t>(s)];
+        ASSERT_EQ(entry.rows.size(), sizes[s]);
         for (int z = 0; z < static_cast<int>(entry.rows.size()); ++z) {
             const RatingRow& row = entry.rows[static_cast<std::size_t>(z)];
+            SCOPED_TRACE(std::string(entry.code) + " " + std::string(row.size));
+            EXPECT_TRUE(row.C > 0 && row.C0 > row.C && row.MP0 > 0 && row.MR0 > 0);
             const auto items = SelectionLists::preloadItems(SelectionLists::preloadCase(row.size, entry.code));
             ASSERT_FALSE(items.empty());
             for (int p = 0; p < static_cast<int>(items.size()); ++p) {
-                SCOPED_TRACE(std::string(entry.code) + " " + std::string(row.size) + " " +
-                             std::string(items[static_cast<std::size_t>(p)]));
+                const std::string_view item = items[static_cast<std::size_t>(p)];
                 const auto factor = RatingCatalogue::preloadFactor(s, p);
                 ASSERT_TRUE(factor.has_value());
-                EXPECT_EQ(*factor, factorOfGrade(gradeOf(items[static_cast<std::size_t>(p)])));
-
+                EXPECT_EQ(*factor, factorOf.at(std::string(item.substr(item.find("( ") + 2, 2)))) << item;
                 CalculationState st;
-                storeSelection(picksFor(s, z, p), st);
-                const long tenths = std::lround(row.C * 10);
-                const long hundredths = std::lround(*factor * 100);
-                EXPECT_EQ(st.PreloadForce, static_cast<float>(tenths * hundredths));
+                storeSelection(picks(s, z, p), st);
+                EXPECT_EQ(std::tuple(st.DynamicLoadRating, st.StaticLoadRating, st.PitchingMomentRating),
+                          std::tuple(row.C, row.C0, row.MP0));
+                EXPECT_EQ(st.YawingMomentRating, row.MP0);
+                EXPECT_EQ(st.PreloadForce, static_cast<float>(std::lround(row.C * 10) * std::lround(*factor * 100)));
                 ++checked;
             }
         }
     }
     EXPECT_EQ(checked, 3 * 59 - 4);  // QEH 15, QEJ 15T and 15, WUN 15 offer two grades
-}
-
-TEST(RatingCatalogue, StoresRatingsPreloadForceAndSelection) {
-    struct Case {
-        int series, size, preload;
-        double C, C0, MP0;
-        double MR0Held;  // the 32-bit value read back
-        float force;
-    };
-    const Case cases[] = {
-        {0, 3, 0, 28.1, 42.4, 0.39, 0.47999998927116394, 562.0f},             // QEH 25 FC
-        {0, 0, 1, 11.8, 18.9, 0.12, 0.14000000059604645, 590.0f},             // QEH 15 F0: not 590.0000000000001
-        {0, 0, 0, 11.8, 18.9, 0.12, 0.14000000059604645, 236.0f},             // QEH 15 FC
-        {1, 0, 1, 6.7, 9.6, 0.04, static_cast<float>(0.07), 335.0f},          // QEJ 15T F0
-        {2, 11, 2, 90.0, 143.6, 2.88, static_cast<float>(3.27), 7200.0f},     // WUN 45L F1
-        {3, 0, 0, 27.4, 57.4, 0.63, static_cast<float>(0.66), 1370.0f},       // WUY 25 F0
-        {4, 10, 2, 277.0, 624.0, 22.5, static_cast<float>(20.02), 36010.0f},  // QEY 65L F2
-        {0, 14, 2, 253.5, 375.9, 11.84, 11.84000015258789, 20280.0f},         // QEH 65L F1
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.series << "/" << c.size << "/" << c.preload);
-        CalculationState st;
-        storeSelection(picksFor(c.series, c.size, c.preload), st);
-        EXPECT_EQ(st.DynamicLoadRating, c.C);
-        EXPECT_EQ(st.StaticLoadRating, c.C0);
-        EXPECT_EQ(st.PitchingMomentRating, c.MP0);
-        EXPECT_EQ(st.YawingMomentRating, c.MP0);
-        EXPECT_EQ(static_cast<double>(st.RollingMomentRating), c.MR0Held);
-        EXPECT_EQ(st.PreloadForce, c.force);
-        EXPECT_EQ(st.SizeCode, "Z");
-        EXPECT_EQ(st.CombinationIndex, 6);
-    }
-    // The 64-bit product is not whole; only the 32-bit store makes it so.
+    CalculationState st;             // QEH 15 F0: 590.0000000000001 N in 64 bits, whole once held in 32
+    storeSelection(picks(0, 0, 1), st);
+    EXPECT_EQ(st.PreloadForce, 590.0f);
     EXPECT_NE((0.05 * 11.8) * 1000.0, 590.0);
+    EXPECT_EQ(static_cast<double>(st.RollingMomentRating), 0.14000000059604645);
 }
 
 TEST(RatingCatalogue, PositionsOutsideTheCatalogueKeepThePreviousRatings) {
-    struct Case {
-        int series, size, preload;
-        bool ratings;  // a row is found
-        bool force;    // and a grade
-    };
-    const Case cases[] = {
-        {-1, 3, 0, false, false}, {5, 0, 0, false, false},  {0, -1, 0, false, false}, {0, 15, 0, false, false},
-        {1, 10, 0, false, false}, {3, 11, 1, false, false}, {4, 11, 1, false, false}, {0, 3, -1, true, false},
-        {3, 0, 3, true, false},   {2, 11, 2, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.series << "/" << c.size << "/" << c.preload);
+    // Series, size and preload positions; whether a row is found, and a grade.
+    const std::tuple<int, int, int, bool, bool> cases[] = {{-1, 3, 0, false, false}, {5, 0, 0, false, false},
+                                                           {1, 10, 0, false, false}, {0, 3, -1, true, false},
+                                                           {3, 0, 3, true, false},   {2, 11, 2, true, true}};
+    for (const auto& [series, size, preload, ratings, force] : cases) {
+        SCOPED_TRACE(testing::Message() << series << "/" << size << "/" << preload);
         CalculationState st;
-        st.DynamicLoadRating = 1.5;
-        st.StaticLoadRating = 2.5;
-        st.PitchingMomentRating = 3.5;
-        st.YawingMomentRating = 4.5;
-        st.RollingMomentRating = 5.5f;
-        st.PreloadForce = 6.5f;
-        storeSelection(picksFor(c.series, c.size, c.preload), st);
-        EXPECT_EQ(st.DynamicLoadRating != 1.5, c.ratings);
-        EXPECT_EQ(st.StaticLoadRating != 2.5, c.ratings);
-        EXPECT_EQ(st.PitchingMomentRating != 3.5, c.ratings);
-        EXPECT_EQ(st.YawingMomentRating != 4.5, c.ratings);
-        EXPECT_EQ(st.RollingMomentRating != 5.5f, c.ratings);
-        EXPECT_EQ(st.PreloadForce != 6.5f, c.force);
-        // The selection is stored all the same.
-        EXPECT_EQ(st.SeriesCode, "S");
-        EXPECT_EQ(st.PreloadText, "P");
-        EXPECT_EQ(st.PreloadIndex, c.preload);
+        st.DynamicLoadRating = st.StaticLoadRating = st.PitchingMomentRating = st.YawingMomentRating = 1.5;
+        st.RollingMomentRating = st.PreloadForce = 1.5f;
+        storeSelection(picks(series, size, preload), st);
+        for (double held : {st.DynamicLoadRating, st.StaticLoadRating, st.PitchingMomentRating, st.YawingMomentRating,
+                            static_cast<double>(st.RollingMomentRating)})
+            EXPECT_EQ(held != 1.5, ratings);
+        EXPECT_EQ(st.PreloadForce != 1.5f, force);
+        EXPECT_EQ(st.SeriesCode, "S");  // the selection is stored all the same
+        EXPECT_EQ(st.PreloadIndex, preload);
     }
 }
 
