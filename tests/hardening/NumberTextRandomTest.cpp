@@ -110,7 +110,7 @@ TEST(NumberTextRandom, EveryTextReadsAndEveryWrittenTextReadsBack) {
         if (n % 5 != 0) continue;
         // Any finite double by its bits, or one just below the largest double or float.
         double other = 0.0;
-        const std::uint64_t bits = dice.bits();
+        const std::uint64_t bits = dice();
         std::memcpy(&other, &bits, sizeof other);
         if (dice.chance(0.2)) other = (dice.chance(0.5) ? DBL_MAX : FLT_MAX) * (1.0 - dice.uniform(0.0, 1e-13));
         if (std::isfinite(other)) written(other, std::to_string(other));

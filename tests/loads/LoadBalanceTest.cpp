@@ -199,13 +199,7 @@ TEST_P(LoadBalance, CarriagesBalanceTheLoadsInEveryPhase) {
     state() = CalculationState{};
 }
 
-std::string ProcedureName(const testing::TestParamInfo<int>& info) {
-    const char* names[] = {"Horizontal", "Vertical", "Wall", "LongTilt", "LatTilt"};
-    return names[info.param / 8] + std::to_string(info.param % 8 / 4 + 1) + "R" + std::to_string(info.param % 4 + 1) +
-           "C";
-}
-
-INSTANTIATE_TEST_SUITE_P(AllForty, LoadBalance, testing::Range(0, 40), ProcedureName);
+INSTANTIATE_TEST_SUITE_P(AllForty, LoadBalance, testing::Range(0, 40));
 
 // The sign of each carriage's share of each moment ('+', '-', '0' none) as
 // the installations' tables give them, by moments of known sign: rolling
