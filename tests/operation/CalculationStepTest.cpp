@@ -31,12 +31,9 @@ StepOutcome Step(int installation, int combination, const Texts& texts = SoundTe
 }
 
 bool TablesClear(const CalculationState& s) {
-    for (int i = 1; i <= 8; ++i) {
-        if (s.MeanLoad[i] != 0.0f) return false;
-        for (int j = 1; j <= 3; ++j)
-            if (s.RadialLoad[i][j] != 0.0 || s.LateralLoad[i][j] != 0.0 || s.EquivalentLoad[i][j] != 0.0) return false;
-    }
-    return true;
+    const CalculationState::LoadTable zero{};
+    return s.RadialLoad == zero && s.LateralLoad == zero && s.EquivalentLoad == zero &&
+           s.MeanLoad == decltype(s.MeanLoad){};
 }
 
 class CalculationStep : public testing::Test {

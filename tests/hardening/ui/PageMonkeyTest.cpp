@@ -1,25 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <deque>
-#include <string>
-#include <vector>
 
 #include "../Random.h"
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
-#include "forms/ui/Page.h"
 #include "forms/ui/PagePrinter.h"
 #include "operation/ui/Form4.h"
 #include "results/ui/Form5.h"
