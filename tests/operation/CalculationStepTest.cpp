@@ -81,11 +81,10 @@ TEST_F(CalculationStep, ClearsWhatAnEarlierLayoutLeft) {
     ASSERT_TRUE(Step(2, 1).calculated);
     const CalculationState& s = state();
     EXPECT_NE(s.LateralLoad[1][1], 0.0);
+    const std::array<double, 4> zero{};
     for (int i = 3; i <= 8; ++i)
-        for (int j = 1; j <= 3; ++j)
-            EXPECT_TRUE(s.RadialLoad[i][j] == 0.0 && s.LateralLoad[i][j] == 0.0 && s.EquivalentLoad[i][j] == 0.0);
-    for (int i = 1; i <= 8; ++i) EXPECT_EQ(s.MeanLoad[i], 0.0f);
-    EXPECT_EQ(s.MeanLoad[0], 123.0f);
+        EXPECT_TRUE(s.RadialLoad[i] == zero && s.LateralLoad[i] == zero && s.EquivalentLoad[i] == zero) << i;
+    EXPECT_EQ(s.MeanLoad, (std::array<float, 9>{123.0f}));
     EXPECT_EQ(s.RadialLoad[0][0], 5.0);
 }
 
@@ -108,8 +107,7 @@ TEST_F(CalculationStep, StoresPiForTiltedOnlyAndRunsNothingOutsideTheTable) {
         EXPECT_EQ(TablesClear(state()), !c.runs) << c.installation << "/" << c.combination;
         EXPECT_TRUE(c.runs || state().PitchingMoment == scratch);
     }
-    Step(3, 1);
-    Step(0, 5);
+    Step(3, 1), Step(0, 5);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(state().Pi), 0x40490FDBu);
 }
 
@@ -156,9 +154,8 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
             if (outcome.calculated) continue;
             EXPECT_NE(outcome.refusal.find(c.words), std::string::npos) << outcome.refusal;
             EXPECT_TRUE(TablesClear(state()));
-            EXPECT_EQ(state().RollingMoment, scratch[0]);
-            EXPECT_EQ(state().PitchingMoment, scratch[1]);
-            EXPECT_EQ(state().YawingMoment, scratch[2]);
+            EXPECT_TRUE(state().RollingMoment == scratch[0] && state().PitchingMoment == scratch[1] &&
+                        state().YawingMoment == scratch[2]);
             EXPECT_EQ(state().GravityZ1, 60.0) << "entries are stored all the same";
         }
 }
