@@ -6,9 +6,8 @@
 #include <random>
 #include <string>
 
-// Randomized tests run from a fixed seed; SERVICELIFE_SEED replaces it to
-// replay a failure, SERVICELIFE_RANDOM_SCALE (up to 1) shrinks the counts for
-// slow builds such as the sanitizer build.
+// Randomized tests run from a fixed seed; SERVICELIFE_SEED replaces it to replay a failure, SERVICELIFE_RANDOM_SCALE
+// (up to 1) shrinks the counts for slow builds such as the sanitizer build.
 namespace hardening {
 
 inline std::uint64_t testSeed(std::uint64_t fallback) {

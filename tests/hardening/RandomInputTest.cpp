@@ -14,20 +14,20 @@
 #include "operation/CalculationStep.h"
 #include "results/ServiceLife.h"
 
-// Random number texts through reading and writing, and random operating
-// states through the calculation step and the service life.
+// Random number texts through reading and writing, and random operating states through the calculation step and the
+// service life.
 namespace {
 
 using hardening::Dice;
 
 std::string chars(Dice& dice, long count, std::string_view from) {
-    std::string out;
-    for (long i = 0; i < count; ++i) out.push_back(from[static_cast<std::size_t>(dice.between(0, from.size() - 1))]);
+    std::string out(count, ' ');
+    for (char& c : out) c = from[dice.between(0, std::ssize(from) - 1)];
     return out;
 }
 
-// Number-shaped, either digit run possibly empty ("", "-", "." and "-." too),
-// sometimes with junk, blanks or hundreds of digits around it.
+// Number-shaped, either digit run possibly empty ("", "-", "." and "-." too), sometimes with junk, blanks or hundreds
+// of digits around it.
 std::string randomText(Dice& dice) {
     const long length = dice.chance(0.05) ? dice.between(300, 1500) : dice.between(0, dice.chance(0.9) ? 9 : 25);
     std::string out = dice.chance(0.3) ? "-" : "";
@@ -41,8 +41,8 @@ std::string randomText(Dice& dice) {
     return out;
 }
 
-// At most one leading minus and one point, digits otherwise, at least one
-// digit; and the count of digits before the point, leading zeros not counted.
+// At most one leading minus and one point, digits otherwise, at least one digit; and the count of digits before the
+// point, leading zeros not counted.
 bool hasNumberForm(std::string_view t) {
     if (!t.empty() && t[0] == '-') t.remove_prefix(1);
     return t.find_first_not_of("0123456789.") == std::string_view::npos &&
@@ -60,8 +60,8 @@ std::size_t significantDigits(std::string t) {
     return first == std::string::npos ? 0 : t.find_last_not_of('0') - first + 1;
 }
 
-// What a written text must be: a plain number (no "-0", no trailing point or
-// zero, at most 15 or 7 digits) that reads back as itself and near its value.
+// What a written text must be: a plain number (no "-0", no trailing point or zero, at most 15 or 7 digits) that reads
+// back as itself and near its value.
 std::string writtenFault(double value) {
     for (const bool single : {false, true}) {
         const double shown = single ? double{ToSingle(value)} : value;
@@ -86,16 +86,15 @@ TEST(NumberTextRandom, EveryTextReadsAndEveryWrittenTextReadsBack) {
     auto check = [&](bool ok, const std::string& what) {
         if (!ok && ++failures <= 10) ADD_FAILURE() << what << " (" << hardening::seedNote(seed) << ")";
     };
+    const auto written = [&](double value, const std::string& origin) {
+        if (const std::string fault = writtenFault(value); !fault.empty()) check(false, origin + ": " + fault);
+    };
     // clang-format off
     const double edges[] = {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.7976931348623155e308, DBL_MIN,
                             DBL_TRUE_MIN, -DBL_TRUE_MIN, FLT_MAX, std::nextafter(double{FLT_MAX}, 1e300), 3.40282356e38,
                             FLT_MIN, FLT_TRUE_MIN, 0.5 * FLT_TRUE_MIN, -0.0, 0.1, 999999999999999.5, 9999999.5,
                             HUGE_VAL, -HUGE_VAL};
     // clang-format on
-    const auto written = [&](double value, const std::string& origin) {
-        const std::string fault = writtenFault(value);
-        check(fault.empty(), origin + ": " + fault);
-    };
     for (double edge : edges) written(edge, "edge " + std::to_string(edge));
     for (long n = 0; n < count && failures < 10; ++n) {
         const std::string text = randomText(dice);
@@ -193,9 +192,9 @@ TEST_P(CalculationRandom, RefusesOrGivesFiniteResults) {
         const MeanLoads mean = ComputeServiceLife(s);
         for (int i = 1; i <= 8; ++i)
             expect(std::isfinite(mean[i]) && mean[i] >= 0 && std::isfinite(s.MeanLoad[i]), "mean load", i);
-        expect(std::isfinite(s.StaticSafetyFactor) && s.StaticSafetyFactor >= 0, "static safety factor");
-        expect(std::isfinite(s.LifeDistance) && s.LifeDistance >= 0, "service life distance");
-        expect(std::isfinite(s.LifeTime) && s.LifeTime >= 0, "service life time");
+        expect(std::isfinite(s.StaticSafetyFactor) && s.StaticSafetyFactor >= 0 && std::isfinite(s.LifeDistance) &&
+                   s.LifeDistance >= 0 && std::isfinite(s.LifeTime) && s.LifeTime >= 0,
+               "static safety factor or service life negative or not finite");
         if (s.Acceleration == 0.0) expect(s.LifeTime == 0.0, "a service life time without inertia force");
     }
     EXPECT_LT(refused, count / 2) << "the states should reach the procedures; " << hardening::seedNote(seed);

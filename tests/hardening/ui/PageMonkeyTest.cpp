@@ -21,10 +21,8 @@
 #include "selection/ui/Form2.h"
 #include "selection/ui/Form3.h"
 
-// Random key presses, pastes and clicks on one page at a time, as an
-// impatient user makes them: the program must never end or crash, never show
-// a number that is not finite, and from any state Escape, a few Tabs and the
-// page's way back must leave it.
+// Random key presses, pastes and clicks on one page at a time: the program must never end or crash, never show a number
+// that is not finite, and from any state Escape, a few Tabs and the page's way back must leave it.
 namespace {
 
 std::vector<Page*> pages() {
@@ -107,8 +105,6 @@ protected:
 
     long messages_ = 0;
     bool ended_ = false;
-
-private:
     MessageSink previousSink_;
     PrintBackend previousPrinter_;
     std::function<void()> previousEnd_;
@@ -187,9 +183,8 @@ TEST_P(PageMonkey, LeavesAndStaysFinite) {
         const std::string bad = nonFiniteText();
         ASSERT_TRUE(bad.empty()) << bad << "; " << replay();
         if (n % 100 != 0) continue;
-        // Escape, Tabs, then the way back. A field whose text an entry elsewhere
-        // has made invalid may hold the first click, with a warning or its
-        // focus back; never the second.
+        // Escape, Tabs, then the way back. A field whose text an entry elsewhere has made invalid may hold the first
+        // click, with a warning or its focus back; never the second.
         key(Qt::Key_Escape, "Escape");
         for (int i = 0; i < 3; ++i) key(Qt::Key_Tab, "Tab");
         for (int attempt = 1; attempt <= 2 && page.isVisible(); ++attempt) {
@@ -211,9 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageMonkey,
                                          std::array{4, 0, 0, 401}, std::array{4, 3, 5, 404}, std::array{4, 4, 6, 405},
                                          std::array{5, 1, 7, 502}, std::array{5, 2, 3, 503}));
 
-// A stroke so long that the largest rate rounds down to 0 leaves the rate box
-// no text its check accepts: the check may not take the focus back then, and
-// so must not take the click either.
+// A stroke so long that the largest rate rounds down to 0 leaves the rate box no text its check accepts: the check may
+// not take the focus back then, and so must not take the click either.
 TEST_F(PageMonkey, RateBoxWithoutAnyAcceptedTextLetsTheClickThrough) {
     Form3& page = static_cast<Form3&>(reach(3, 0, 0));
     QTest::mouseClick(page.Option2, Qt::LeftButton, {}, QPoint(6, page.Option2->height() / 2));
