@@ -137,11 +137,9 @@ TEST_P(CalculationRandom, RefusesOrGivesFiniteResults) {
     const std::uint64_t seed = hardening::testSeed(7000 + GetParam());
     const long count = hardening::scaledCount(10'000, 500);
     Dice dice(seed);
-    long refused = 0;
-    int failures = 0;
+    long refused = 0, failures = 0;
     for (long n = 0; n < count && failures < 5; ++n) {
-        CalculationState& s = state();
-        s = CalculationState{};
+        CalculationState& s = state() = CalculationState{};
         const bool everyday = dice.chance(0.6);
         auto rating = [&](double high) { return !everyday && dice.chance(0.1) ? 0.0 : dice.uniform(0.01, high); };
         s.SeriesCode = dice.pick(std::array{"WUY", "QEY", "ABC", "wuy", ""});
@@ -161,7 +159,6 @@ TEST_P(CalculationRandom, RefusesOrGivesFiniteResults) {
         for (int span : {2, 3, 4})
             if (everyday || dice.chance(0.5)) texts[span] = NumberText(dice.uniform(10.0, 300.0) * dice.uniform(1, 40));
         if (everyday || dice.chance(0.5)) texts[5] = NumberText(dice.uniform(-90.0, 90.0));
-
         auto expect = [&](bool ok, const std::string& what, int carriage = 0) {
             if (ok) return;
             ADD_FAILURE() << what << " (carriage " << carriage << "), " << hardening::seedNote(seed) << ", case " << n;

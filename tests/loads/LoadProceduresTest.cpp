@@ -136,7 +136,6 @@ TEST(Inclination, FormedFromThe32BitAngleAndPi) {
 }
 
 constexpr double g = 9.8, kUntouched = -7777.0;
-constexpr std::array kUntouchedRow{kUntouched, kUntouched, kUntouched, kUntouched};
 enum { Horizontal, Vertical, Wall, LongTilt, LatTilt };
 using V = std::array<double, 3>;
 V Cross(V r, V f) { return {r[1] * f[2] - r[2] * f[1], r[2] * f[0] - r[0] * f[2], r[0] * f[1] - r[1] * f[0]}; }
@@ -146,18 +145,16 @@ S RandomInputs(std::mt19937& rng, bool withInertia) {
     S s;
     s.Pi = 3.1415927f, s.StaticLoadRating = u(5, 100);
     s.PitchingMomentRating = u(0.05, 2), s.YawingMomentRating = u(0.05, 2);
-    s.RollingMomentRating = static_cast<float>(u(0.05, 2));
+    s.RollingMomentRating = static_cast<float>(u(0.05, 2)), s.InclinationAngle = static_cast<float>(u(-90, 90));
     s.Acceleration = withInertia ? u(0.5, 10) : 0.0;
-    s.InclinationAngle = static_cast<float>(u(-90, 90));
     s.CarriageSpanL1 = u(50, 500), s.CarriageSpanL1b = s.CarriageSpanL1 + u(20, 300), s.RailSpanL2 = u(50, 500);
-    s.Mass1 = u(0, 200), s.Mass2 = u(0, 200), s.Mass3 = u(0, 200);
-    s.LoadFx = u(-100, 100), s.LoadFy = u(-100, 100), s.LoadFz = u(-100, 100);
+    s.Mass1 = u(0, 200), s.Mass2 = u(0, 200), s.Mass3 = u(0, 200), s.LoadFx = u(-100, 100), s.LoadFy = u(-100, 100);
+    s.LoadFz = u(-100, 100), s.LoadPointZ6 = static_cast<float>(u(-300, 300));
     for (double* p :
          {&s.ThrustPointY0, &s.ThrustPointZ0, &s.GravityX1, &s.GravityY1, &s.GravityZ1, &s.GravityX2, &s.GravityY2,
           &s.GravityZ2, &s.GravityX3, &s.GravityY3, &s.GravityZ3, &s.LoadPointX4, &s.LoadPointY4, &s.LoadPointZ4,
           &s.LoadPointX5, &s.LoadPointY5, &s.LoadPointZ5, &s.LoadPointX6, &s.LoadPointY6})
         *p = u(-300, 300);
-    s.LoadPointZ6 = static_cast<float>(u(-300, 300));
     return s;
 }
 
@@ -291,7 +288,7 @@ TEST_P(LoadBalance, CarriagesBalanceTheLoadsInEveryPhase) {
                 const auto& row = (*t)[i];
                 const double size = std::abs(row[1]) + std::abs(row[2]) + std::abs(row[3]);
                 const bool other = i == 0 || i > N;
-                EXPECT_TRUE(row[0] == kUntouched && (!other || row == kUntouchedRow)) << i;
+                EXPECT_EQ(std::ranges::count(row, kUntouched), other ? 4 : 1) << i;
                 if (other) continue;
                 if (t != &s.EquivalentLoad) Balanced(row[1] + row[3], 2 * row[2], size, "acc + dec", i);
                 if (!withInertia) Balanced(row[1], row[2], size, "no inertia: acc", i);

@@ -24,16 +24,9 @@ StepOutcome Step(int installation, int combination, const Texts& texts = SoundTe
     CalculationState& s = state();
     s.InstallationIndex = static_cast<std::int16_t>(installation);
     s.CombinationIndex = static_cast<std::int16_t>(combination);
-    s.StaticLoadRating = 20, s.RollingMomentRating = rolling;
-    s.PitchingMomentRating = pitching, s.YawingMomentRating = yawing;
-    s.Acceleration = 2;
+    s.StaticLoadRating = 20, s.RollingMomentRating = rolling, s.PitchingMomentRating = pitching;
+    s.YawingMomentRating = yawing, s.Acceleration = 2;
     return RunCalculationStep(texts);
-}
-
-bool TablesClear(const CalculationState& s) {
-    const CalculationState::LoadTable zero{};
-    return s.RadialLoad == zero && s.LateralLoad == zero && s.EquivalentLoad == zero &&
-           s.MeanLoad == decltype(s.MeanLoad){};
 }
 
 class CalculationStep : public testing::Test {
@@ -139,7 +132,9 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
             EXPECT_EQ(outcome.calculated, *c.words == '\0') << outcome.refusal;
             if (outcome.calculated) continue;
             EXPECT_NE(outcome.refusal.find(c.words), std::string::npos) << outcome.refusal;
-            EXPECT_TRUE(TablesClear(state()));
+            const CalculationState::LoadTable zero{};
+            EXPECT_TRUE(state().RadialLoad == zero && state().LateralLoad == zero && state().EquivalentLoad == zero &&
+                        state().MeanLoad == decltype(state().MeanLoad){});
             EXPECT_TRUE(state().RollingMoment == scratch[0] && state().PitchingMoment == scratch[1] &&
                         state().YawingMoment == scratch[2]);
             EXPECT_EQ(state().GravityZ1, 60.0) << "entries are stored all the same";

@@ -43,12 +43,10 @@ void click(QAbstractButton* button) {
 }
 
 bool isExit(QWidget* w) {
-    auto* button = qobject_cast<QAbstractButton*>(w);
-    return button != nullptr && button->text() == QLatin1String("Exit");
+    return qobject_cast<QAbstractButton*>(w) && static_cast<QAbstractButton*>(w)->text() == "Exit";
 }
 
-// Page 1..5, reached with this installation and combination; seed.
-class PageMonkey : public testing::TestWithParam<std::array<int, 4>> {
+class PageMonkey : public testing::TestWithParam<std::array<int, 4>> {  // page 1..5, installation, combination, seed
 protected:
     void SetUp() override {
         state() = CalculationState{};
@@ -84,8 +82,7 @@ protected:
             click(next[p - 2]);
             settle(pages[p - 1]);
         }
-        EXPECT_EQ(state().InstallationIndex, installation);
-        EXPECT_EQ(state().CombinationIndex, combination);
+        EXPECT_TRUE(state().InstallationIndex == installation && state().CombinationIndex == combination);
         return *pages[page - 2];
     }
 
@@ -140,7 +137,6 @@ TEST_P(PageMonkey, LeavesAndStaysFinite) {
         {Qt::Key_Backspace, "Bksp"}, {Qt::Key_Delete, "Del"}, {Qt::Key_Left, "Left"}, {Qt::Key_End, "End"},
         {Qt::Key_Up, "Up"}, {Qt::Key_Down, "Down"}, {Qt::Key_PageDown, "PgDn"}, {Qt::Key_Space, "Space"}};
     // clang-format on
-
     const long actions = hardening::scaledCount(400, 100);
     for (long n = 1; n <= actions; ++n) {
         const long action = dice.between(0, 9);
@@ -165,11 +161,9 @@ TEST_P(PageMonkey, LeavesAndStaysFinite) {
                     (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w)))
                     candidates.push_back(w);
             QWidget* chosen = dice.pick(candidates);
-            note("click " + std::string(chosen->metaObject()->className()) + " at " + std::to_string(chosen->x()) +
-                 "," + std::to_string(chosen->y()));
-            QTest::mouseClick(
-                chosen, Qt::LeftButton, {},
-                QPoint(static_cast<int>(dice.between(1, std::max(1, chosen->width() - 2))), chosen->height() / 2));
+            const QPoint at(static_cast<int>(dice.between(1, std::max(1, chosen->width() - 2))), chosen->height() / 2);
+            note("click " + std::string(chosen->metaObject()->className()) + " " + chosen->objectName().toStdString());
+            QTest::mouseClick(chosen, Qt::LeftButton, {}, at);
         }
         QCoreApplication::processEvents();
         ASSERT_FALSE(ended_) << "the program ended; " << replay();
