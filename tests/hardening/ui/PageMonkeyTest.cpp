@@ -1,26 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <deque>
-#include <ostream>
-#include <string>
-#include <vector>
 
 #include "../Random.h"
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
-#include "forms/ui/Page.h"
 #include "forms/ui/PagePrinter.h"
 #include "operation/ui/Form4.h"
 #include "results/ui/Form5.h"
@@ -28,33 +21,17 @@
 #include "selection/ui/Form2.h"
 #include "selection/ui/Form3.h"
 
-// Random key presses and clicks on one page at a time, as an impatient user
-// would make them: the program must never crash, never show a number that
-// is not finite, and never keep the user on a page: from any state, Escape,
-// a few Tabs and the page's way out leave it.
-
+// Random key presses, pastes and clicks on one page at a time: the program must never end or crash, never show a number
+// that is not finite, and from any state Escape, a few Tabs and the page's way back must leave it.
 namespace {
 
-using hardening::Dice;
-
-constexpr int kTabsBeforeLeaving = 3;
-constexpr int kActionsBetweenLeavings = 250;
-
-std::vector<Page*> createdPages() {
-    std::vector<Page*> pages;
-    for (Page* page : std::initializer_list<Page*>{form1IfCreated(), form2IfCreated(), form3IfCreated(),
-                                                   form4IfCreated(), form5IfCreated()})
-        if (page != nullptr) pages.push_back(page);
-    return pages;
+std::vector<Page*> pages() {
+    std::vector<Page*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* page = qobject_cast<Page*>(w)) out.push_back(page);
+    return out;
 }
 
-Page* visiblePage() {
-    for (Page* page : createdPages())
-        if (page->isVisible()) return page;
-    return nullptr;
-}
-
-// Window activation arrives as queued events.
 bool settle(QWidget* window) {
     QCoreApplication::processEvents();
     return QTest::qWaitForWindowActive(window);
@@ -65,7 +42,11 @@ void click(QAbstractButton* button) {
     QCoreApplication::processEvents();
 }
 
-class PageRoad : public testing::Test {
+bool isExit(QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) && static_cast<QAbstractButton*>(w)->text() == "Exit";
+}
+
+class PageMonkey : public testing::TestWithParam<std::array<int, 4>> {  // page 1..5, installation, combination, seed
 protected:
     void SetUp() override {
         state() = CalculationState{};
@@ -73,7 +54,6 @@ protected:
         previousPrinter_ = setPrintBackend([](QWidget&) { return PrintOutcome{PrintOutcome::Kind::Printed, {}}; });
         previousEnd_ = setProgramEndHook([this] { ended_ = true; });
     }
-
     void TearDown() override {
         QApplication::clipboard()->clear();
         endProgram();
@@ -84,333 +64,146 @@ protected:
         state() = CalculationState{};
     }
 
-    // The road of a user through the pages, with the installation and
-    // combination picked on the selection page.
-    Form2& toSelection() {
+    // The user's road to `page`, picking the installation and combination.
+    Page& reach(int page, int installation, int combination) {
         form1().showPage();
         settle(&form1());
+        if (page == 1) return form1();
         click(form1().Command1);
         settle(&form2());
-        return form2();
+        for (auto [list, index] : {std::pair{form2().Combo3, installation}, {form2().Combo4, combination}}) {
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Home);
+            for (int i = 0; i < index; ++i) QTest::keyClick(list, Qt::Key_Down);
+        }
+        Page* pages[] = {&form2(), &form3(), &form4(), &form5()};
+        QAbstractButton* next[] = {form2().Command1, form3().Command1, form4().Command1};
+        for (int p = 2; p < page; ++p) {
+            click(next[p - 2]);
+            settle(pages[p - 1]);
+        }
+        EXPECT_TRUE(state().InstallationIndex == installation && state().CombinationIndex == combination);
+        return *pages[page - 2];
     }
 
-    static void pick(QComboBox* list, int index) {
-        list->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(list, Qt::Key_Home);
-        for (int i = 0; i < index; ++i) QTest::keyClick(list, Qt::Key_Down);
+    // A label or field showing a number that is not finite.
+    static std::string nonFiniteText() {
+        static const QRegularExpression bad(QStringLiteral("\\b(inf|infinity|nan)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (Page* page : pages())
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(w);
+                const auto* field = qobject_cast<QLineEdit*>(w);
+                const QString text = label ? label->text() : field ? field->text() : QString();
+                if (text.contains(bad)) return text.toStdString();
+            }
+        return {};
     }
-
-    Form3& toVelocity(int installation, int combination) {
-        Form2& selection = toSelection();
-        pick(selection.Combo3, installation);
-        pick(selection.Combo4, combination);
-        click(selection.Command1);
-        settle(&form3());
-        EXPECT_EQ(state().InstallationIndex, installation);
-        EXPECT_EQ(state().CombinationIndex, combination);
-        return form3();
-    }
-
-    Form4& toOperation(int installation, int combination) {
-        click(toVelocity(installation, combination).Command1);
-        settle(&form4());
-        return form4();
-    }
-
-    Form5& toResult(int installation, int combination) {
-        click(toOperation(installation, combination).Command1);
-        settle(&form5());
-        return form5();
-    }
-
-    // Drives `page` with `actions` random actions. Every so often, and at the
-    // end, Escape, Tabs and a click on `exit` must show `expected`; the
-    // monkey then brings the page back and goes on.
-    void run(Page& page, QAbstractButton* exit, Page& expected, std::uint64_t fallbackSeed);
 
     long messages_ = 0;
     bool ended_ = false;
-
-private:
     MessageSink previousSink_;
     PrintBackend previousPrinter_;
     std::function<void()> previousEnd_;
 };
 
-class Monkey {
-public:
-    Monkey(Page& page, QAbstractButton* exit, Page& expected, std::uint64_t seed, const long& messages)
-        : page_(page), exit_(exit), expected_(expected), seed_(seed), dice_(seed), messages_(messages) {}
+TEST_P(PageMonkey, LeavesAndStaysFinite) {
+    const auto [number, installation, combination, fallbackSeed] = GetParam();
+    Page& page = reach(number, installation, combination);
+    QAbstractButton* exits[] = {form1().Command1, form2().Command2, form3().Command2, form4().Command2,
+                                form5().Command1};
+    Page* behind[] = {&form2(), &form1(), &form2(), &form3(), &form4()};
+    QAbstractButton* exit = exits[number - 1];
+    ASSERT_TRUE(page.isVisible() && settle(&page));
 
-    void act() {
-        QWidget* target = focusTarget();
-        long action = dice_.between(0, 19);
-        // Space or Enter on "Exit" would end the program; a Tab instead.
-        if (isExit(target) && action != 14) action = 7;
-        switch (action) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-            case 5: {
-                static const char typed[] = "0123456789..--a e";
-                const char c = typed[dice_.between(0, sizeof typed - 2)];
-                note(std::string("type '") + c + "'");
-                QTest::keyClick(target, c);
-                break;
-            }
-            case 6: {
-                static const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Backspace, "Backspace"},
-                                                                       {Qt::Key_Delete, "Delete"},
-                                                                       {Qt::Key_Left, "Left"},
-                                                                       {Qt::Key_Right, "Right"},
-                                                                       {Qt::Key_Home, "Home"},
-                                                                       {Qt::Key_End, "End"},
-                                                                       {Qt::Key_Up, "Up"},
-                                                                       {Qt::Key_Down, "Down"},
-                                                                       {Qt::Key_PageDown, "PageDown"},
-                                                                       {Qt::Key_Space, "Space"}};
-                const auto [key, name] = dice_.pick(keys);
-                note(std::string("key ") + name);
-                QTest::keyClick(target, key);
-                break;
-            }
-            case 7:
-            case 8:
-            case 9:
-                note("Tab");
-                QTest::keyClick(target, Qt::Key_Tab);
-                break;
-            case 10:
-                note("Shift+Tab");
-                QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
-                break;
-            case 11:
-            case 12:
-                note("Enter");
-                QTest::keyClick(target, dice_.chance(0.5) ? Qt::Key_Return : Qt::Key_Enter);
-                break;
-            case 13:
-                note("Escape");
-                QTest::keyClick(target, Qt::Key_Escape);
-                break;
-            case 14: {
-                // Pasting bypasses the key filter's per-key view; the long
-                // ones reach the top of the double range and beyond it.
-                static const std::string pasted[] = {"12.5",
-                                                     "-3",
-                                                     "1e5",
-                                                     "abc",
-                                                     "1.2.3",
-                                                     "",
-                                                     "99999999999999999999999",
-                                                     " 7",
-                                                     "1" + std::string(300, '0'),
-                                                     "-" + std::string(308, '9'),
-                                                     std::string(400, '9'),
-                                                     "0." + std::string(330, '0') + "1"};
-                const std::string& text = dice_.pick(pasted);
-                note("paste \"" + (text.size() > 24 ? text.substr(0, 24) + "..." : text) + "\"");
-                QApplication::clipboard()->setText(QString::fromStdString(text));
-                QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-                break;
-            }
-            case 15:
-            case 16:
-                clickSome<QLineEdit>("field");
-                break;
-            case 17:
-                clickSome<QComboBox>("list");
-                break;
-            default:
-                clickSome<QAbstractButton>("button");
-                break;
+    const std::uint64_t seed = hardening::testSeed(fallbackSeed);
+    hardening::Dice dice(seed);
+    std::string recent;  // the last actions, for the failure message
+    auto note = [&](const std::string& action) {
+        recent = recent.substr(std::max(0, int(recent.size()) - 400)) + " | " + action;
+    };
+    auto replay = [&] { return hardening::seedNote(seed) + "; last actions: ..." + recent; };
+    auto target = [&]() -> QWidget* { return QApplication::focusWidget() ? QApplication::focusWidget() : &page; };
+    auto key = [&](Qt::Key k, const std::string& name) {
+        note(name);
+        QTest::keyClick(target(), k, k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    };
+    // Pastes pass the key filter's per-key view, up to and beyond the top of the double range.
+    // clang-format off
+    const std::string pasted[] = {"12.5", "-3", "1e5", "abc", "1.2.3", "", " 7", "99999999999999999999999",
+        "1" + std::string(300, '0'), "-" + std::string(308, '9'), std::string(400, '9'), "0." + std::string(330, '0') + "1"};
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Tab, "Tab"}, {Qt::Key_Tab, "Tab"},
+        {Qt::Key_Backtab, "Shift+Tab"}, {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Esc"},
+        {Qt::Key_Backspace, "Bksp"}, {Qt::Key_Delete, "Del"}, {Qt::Key_Left, "Left"}, {Qt::Key_End, "End"},
+        {Qt::Key_Up, "Up"}, {Qt::Key_Down, "Down"}, {Qt::Key_PageDown, "PgDn"}, {Qt::Key_Space, "Space"}};
+    // clang-format on
+    const long actions = hardening::scaledCount(400, 100);
+    for (long n = 1; n <= actions; ++n) {
+        const long action = dice.between(0, 9);
+        if (isExit(target()) && action != 6) {  // Space or Enter on "Exit" would end the program
+            key(Qt::Key_Tab, "Tab");
+        } else if (action <= 2) {
+            const char c = "0123456789..--a e"[dice.between(0, 16)];
+            note(std::string("type '") + c + "'");
+            QTest::keyClick(target(), c);
+        } else if (action <= 5) {
+            const auto [k, name] = dice.pick(keys);
+            key(k, name);
+        } else if (action == 6) {
+            const std::string& text = dice.pick(pasted);
+            QApplication::clipboard()->setText(QString::fromStdString(text));
+            note("paste \"" + text.substr(0, 24) + "\"");
+            QTest::keyClick(target(), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            std::vector<QWidget*> candidates;
+            for (QWidget* w : page.findChildren<QWidget*>())
+                if (w->isVisible() && w->isEnabled() && !isExit(w) &&
+                    (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w)))
+                    candidates.push_back(w);
+            QWidget* chosen = dice.pick(candidates);
+            const QPoint at(static_cast<int>(dice.between(1, std::max(1, chosen->width() - 2))), chosen->height() / 2);
+            note("click " + std::string(chosen->metaObject()->className()) + " " + chosen->objectName().toStdString());
+            QTest::mouseClick(chosen, Qt::LeftButton, {}, at);
         }
         QCoreApplication::processEvents();
-    }
-
-    // Escape, Tabs, then the way out. The Tabs may end in a field whose text
-    // an entry elsewhere has since made invalid (a rate above the maximum of
-    // a new stroke length): the click then warns, mends the text and keeps
-    // the focus in the field, and the second click must leave. Any other
-    // click that stays on the page is a fault.
-    bool leave() {
-        note("Escape");
-        QTest::keyClick(focusTarget(), Qt::Key_Escape);
-        for (int i = 0; i < kTabsBeforeLeaving; ++i) {
-            note("Tab");
-            QTest::keyClick(focusTarget(), Qt::Key_Tab);
-        }
-        for (int attempt = 1; attempt <= 2; ++attempt) {
-            const long messagesBefore = messages_;
-            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-            note("click \"" + exit_->text().toStdString() + "\"");
-            click(exit_);
-            if (!page_.isVisible()) break;
-            const bool heldByCheck = messages_ != messagesBefore || (field != nullptr && field->hasFocus());
-            if (!heldByCheck) return false;
-        }
-        return !page_.isVisible() && expected_.isVisible();
-    }
-
-    // After an action took the user elsewhere: back to the page under test.
-    bool comeBack() {
-        Page* shown = visiblePage();
-        if (shown == &page_) return true;
-        if (shown == nullptr) return false;
-        note("back to the page under test");
-        navigate(*shown, page_);
-        return settle(&page_);
-    }
-
-    // A label or field showing a number that is not finite, empty if none.
-    std::string nonFiniteText() const {
-        static const QRegularExpression notFinite(QStringLiteral("\\b(inf|infinity|nan)\\b"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-        for (Page* page : createdPages()) {
-            for (QLabel* label : page->findChildren<QLabel*>())
-                if (label->text().contains(notFinite))
-                    return label->objectName().toStdString() + " shows \"" + label->text().toStdString() + "\"";
-            for (QLineEdit* field : page->findChildren<QLineEdit*>())
-                if (field->text().contains(notFinite))
-                    return field->objectName().toStdString() + " holds \"" + field->text().toStdString() + "\"";
-        }
-        return {};
-    }
-
-    std::string replay() const {
-        std::string out = hardening::seedNote(seed_) + "; last actions:";
-        for (const auto& a : recent_) out += " | " + a;
-        return out;
-    }
-
-private:
-    static bool isExit(QWidget* w) {
-        auto* button = qobject_cast<QAbstractButton*>(w);
-        return button != nullptr && button->text() == QLatin1String("Exit");
-    }
-
-    QWidget* focusTarget() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus != nullptr ? focus : &page_;
-    }
-
-    template <typename Control>
-    void clickSome(const char* kind) {
-        std::vector<Control*> candidates;
-        for (Control* c : page_.findChildren<Control*>()) {
-            if (!c->isVisible() || !c->isEnabled()) continue;
-            // "Exit" ends the program: nothing left to test after it.
-            if (isExit(c)) continue;
-            candidates.push_back(c);
-        }
-        if (candidates.empty()) return;
-        Control* chosen = dice_.pick(candidates);
-        note(std::string("click ") + kind + " " + chosen->objectName().toStdString() + " \"" +
-             describe(chosen).toStdString() + "\"");
-        QTest::mouseClick(
-            chosen, Qt::LeftButton, Qt::NoModifier,
-            QPoint(static_cast<int>(dice_.between(1, std::max(1, chosen->width() - 2))), chosen->height() / 2));
-    }
-
-    static QString describe(QWidget* w) {
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-        if (auto* l = qobject_cast<QComboBox*>(w)) return l->currentText();
-        return {};
-    }
-
-    void note(std::string action) {
-        recent_.push_back(std::move(action));
-        if (recent_.size() > 24) recent_.pop_front();
-    }
-
-    Page& page_;
-    QAbstractButton* exit_;
-    Page& expected_;
-    std::uint64_t seed_;
-    Dice dice_;
-    const long& messages_;
-    std::deque<std::string> recent_;
-};
-
-void PageRoad::run(Page& page, QAbstractButton* exit, Page& expected, std::uint64_t fallbackSeed) {
-    const std::uint64_t seed = hardening::testSeed(fallbackSeed);
-    const long actions = hardening::scaledCount(3000, 300);
-    ASSERT_TRUE(page.isVisible());
-    ASSERT_TRUE(settle(&page));
-    Monkey monkey(page, exit, expected, seed, messages_);
-    for (long n = 1; n <= actions; ++n) {
-        monkey.act();
-        ASSERT_FALSE(ended_) << "the program ended; " << monkey.replay();
-        ASSERT_TRUE(monkey.comeBack()) << "no page is shown; " << monkey.replay();
-        const std::string shown = monkey.nonFiniteText();
-        ASSERT_TRUE(shown.empty()) << shown << "; " << monkey.replay();
-        if (n % kActionsBetweenLeavings == 0 || n == actions) {
-            ASSERT_TRUE(monkey.leave()) << "Escape, Tab and \"" << exit->text().toStdString()
-                                        << "\" did not leave the page; " << monkey.replay();
-            ASSERT_TRUE(monkey.comeBack()) << monkey.replay();
-        }
-    }
-}
-
-TEST_F(PageRoad, MonkeyOnTitlePage) {
-    form1().showPage();
-    run(form1(), form1().Command1, form2(), 101);
-}
-
-TEST_F(PageRoad, MonkeyOnSelectionPage) {
-    Form2& page = toSelection();
-    run(page, page.Command2, form1(), 202);
-}
-
-TEST_F(PageRoad, MonkeyOnVelocityPage) {
-    Form3& page = toVelocity(0, 5);
-    run(page, page.Command2, form2(), 303);
-}
-
-// A box whose check quietly mends its text and leaves the focus where it
-// went (a mass or load left at 0, as fx is by default) must not swallow the
-// click that left it; a check that reports, or takes the focus back, must.
-TEST_F(PageRoad, ClickLeavingAFieldActsUnlessTheCheckHoldsTheFocus) {
-    struct Case {
-        int field;
-        const char* text;
-        bool clickActs;
-    };
-    const Case cases[] = {
-        {11, "0", true},  {15, "", true},  {19, "0.0", true}, {23, "-", true}, {27, "0", true},
-        {19, "12", true}, {1, "-5", true}, {1, "", false},    {7, "0", false}, {6, "91", false},
-    };
-    Form4& page = toOperation(3, 7);  // tilted: the inclination box is shown
-    for (const Case& c : cases) {
-        for (QPushButton* button : {page.Command1, page.Command2}) {
-            SCOPED_TRACE("Text" + std::to_string(c.field) + " \"" + c.text + "\", " + button->text().toStdString());
-            if (!page.isVisible()) navigate(*visiblePage(), page);
+        ASSERT_FALSE(ended_) << "the program ended; " << replay();
+        Page* shown = nullptr;
+        for (Page* p : pages()) shown = p->isVisible() ? p : shown;
+        if (shown != &page) {
+            ASSERT_NE(shown, nullptr) << "no page is shown; " << replay();
+            navigate(*shown, page);
             ASSERT_TRUE(settle(&page));
-            NumberField* field = page.field(c.field);
-            // Leaving the box of the case before may move the focus on once.
-            for (int tries = 0; tries < 3 && !field->hasFocus(); ++tries) field->setFocus(Qt::TabFocusReason);
-            ASSERT_TRUE(field->hasFocus());
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, QString::fromLatin1(c.text));
-            const long messagesBefore = messages_;
-            click(button);
-            EXPECT_EQ(!page.isVisible(), c.clickActs) << messages_ - messagesBefore << " messages";
-            if (!c.clickActs) {
-                EXPECT_TRUE(field->hasFocus() || messages_ > messagesBefore);
-            }
         }
+        const std::string bad = nonFiniteText();
+        ASSERT_TRUE(bad.empty()) << bad << "; " << replay();
+        if (n % 100 != 0) continue;
+        // Escape, Tabs, then the way back. A field whose text an entry elsewhere has made invalid may hold the first
+        // click, with a warning or its focus back; never the second.
+        key(Qt::Key_Escape, "Escape");
+        for (int i = 0; i < 3; ++i) key(Qt::Key_Tab, "Tab");
+        for (int attempt = 1; attempt <= 2 && page.isVisible(); ++attempt) {
+            const long before = messages_;
+            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            note("click the way back");
+            click(exit);
+            const bool held = messages_ != before || (field != nullptr && field->hasFocus());
+            ASSERT_TRUE(!page.isVisible() || held) << "the click stayed on the page unheld; " << replay();
+        }
+        ASSERT_TRUE(!page.isVisible() && behind[number - 1]->isVisible()) << "did not leave; " << replay();
+        navigate(*behind[number - 1], page);
+        ASSERT_TRUE(settle(&page));
     }
 }
 
-// A stroke so long that the largest rate rounds down to 0 leaves the rate
-// box no text its check accepts: the check may not take the focus back then,
-// and so must not take the click either.
-TEST_F(PageRoad, RateBoxWithoutAnyAcceptedTextLetsTheClickThrough) {
-    Form3& page = toVelocity(0, 0);
+INSTANTIATE_TEST_SUITE_P(Pages, PageMonkey,
+                         testing::Values(std::array{1, 0, 0, 101}, std::array{2, 0, 0, 202}, std::array{3, 0, 5, 303},
+                                         std::array{4, 0, 0, 401}, std::array{4, 3, 5, 404}, std::array{4, 4, 6, 405},
+                                         std::array{5, 1, 7, 502}, std::array{5, 2, 3, 503}));
+
+// A stroke so long that the largest rate rounds down to 0 leaves the rate box no text its check accepts: the check may
+// not take the focus back then, and so must not take the click either.
+TEST_F(PageMonkey, RateBoxWithoutAnyAcceptedTextLetsTheClickThrough) {
+    Form3& page = static_cast<Form3&>(reach(3, 0, 0));
     QTest::mouseClick(page.Option2, Qt::LeftButton, {}, QPoint(6, page.Option2->height() / 2));
     ASSERT_TRUE(page.Option2->isChecked());
     for (auto [field, text] : {std::pair{page.Text3, "999999999999"}, std::pair{page.Text4, "0"}}) {
@@ -424,45 +217,5 @@ TEST_F(PageRoad, RateBoxWithoutAnyAcceptedTextLetsTheClickThrough) {
     EXPECT_FALSE(page.isVisible());
     EXPECT_TRUE(form2().isVisible());
 }
-
-// The operation and result pages differ by installation and combination;
-// each run takes another one.
-struct Road {
-    int installation;
-    int combination;
-    std::uint64_t seed;
-};
-void PrintTo(const Road& road, std::ostream* out) {
-    *out << "installation " << road.installation << ", combination " << road.combination;
-}
-const Road kRoads[] = {{0, 0, 401}, {1, 7, 402}, {2, 3, 403}, {3, 5, 404}, {4, 6, 405}};
-
-class OperationPageMonkey : public PageRoad, public testing::WithParamInterface<Road> {};
-
-TEST_P(OperationPageMonkey, LeavesAndStaysFinite) {
-    const Road road = GetParam();
-    Form4& page = toOperation(road.installation, road.combination);
-    run(page, page.Command2, form3(), road.seed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, OperationPageMonkey, testing::ValuesIn(kRoads),
-                         [](const testing::TestParamInfo<Road>& info) {
-                             return "Installation" + std::to_string(info.param.installation) + "Combination" +
-                                    std::to_string(info.param.combination);
-                         });
-
-class ResultPageMonkey : public PageRoad, public testing::WithParamInterface<Road> {};
-
-TEST_P(ResultPageMonkey, LeavesAndStaysFinite) {
-    const Road road = GetParam();
-    Form5& page = toResult(road.installation, road.combination);
-    run(page, page.Command1, form4(), road.seed + 100);
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, ResultPageMonkey, testing::ValuesIn(kRoads),
-                         [](const testing::TestParamInfo<Road>& info) {
-                             return "Installation" + std::to_string(info.param.installation) + "Combination" +
-                                    std::to_string(info.param.combination);
-                         });
 
 }  // namespace
