@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -158,6 +161,19 @@ TEST_F(ResultPage, PrintWritesThePageAsTextOrReportsTheFailureLeavingNoFile) {
         EXPECT_TRUE(page.isVisible());
         EXPECT_EQ(page.cell(1, 9)->text(), "1007.9");
     }
+}
+
+// The frame's top line shows right of the notes' text and runs above the
+// first note's letters, not through them.
+TEST_F(ResultPage, NoteFrameLineRunsAboveTheFirstNote) {
+    Form5& page = form5();
+    page.showPage();
+    const QImage frame = page.Frame3->grab().toImage();
+    const int x = frame.width() - 20;
+    int line = 0;
+    while (line < frame.height() && qGray(frame.pixel(x, line)) > 235) ++line;
+    const QRect note = page.Label109->geometry();
+    EXPECT_LT(line, note.center().y() - QFontMetrics(page.Label109->font()).capHeight() / 2);
 }
 
 }  // namespace
