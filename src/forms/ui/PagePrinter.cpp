@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <exception>
 #include <new>
 
 namespace {
@@ -23,6 +25,25 @@ QString& folderOverride() {
     static QString folder;
     return folder;
 }
+
+// Qt reports memory running out by throwing, from the middle of painting as
+// from the PDF writer's last step. The painter's destructor would then end
+// its engine a second time, throw again while the first exception is under
+// way and end the program: this guard, made after the painter, stands the
+// engine down first.
+class PaintingGuard {
+public:
+    explicit PaintingGuard(QPainter& painter) : painter_(painter) {}
+    PaintingGuard(const PaintingGuard&) = delete;
+    PaintingGuard& operator=(const PaintingGuard&) = delete;
+    ~PaintingGuard() {
+        if (std::uncaught_exceptions() > exceptions_ && painter_.isActive()) painter_.paintEngine()->setActive(false);
+    }
+
+private:
+    QPainter& painter_;
+    const int exceptions_ = std::uncaught_exceptions();
+};
 
 PrintFault& injectedFault() {
     static PrintFault fault = PrintFault::None;
@@ -38,29 +59,27 @@ bool recordPage(QWidget& page, QPicture& picture, QString& reason) {
         reason = QStringLiteral("the page has no size");
         return false;
     }
-    try {
-        QPainter recorder;
-        if (recorder.begin(&picture)) {
-            if (injectedFault() != PrintFault::NothingDrawn)
-                page.render(&recorder, QPoint(), QRegion(page.rect()),
-                            QWidget::DrawWindowBackground | QWidget::DrawChildren);
-            if (recorder.end() && !picture.boundingRect().isEmpty()) return true;
-        }
-        reason = QStringLiteral("the page could not be drawn");
-    } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("not enough memory to draw the page");
+    QPainter recorder;
+    const PaintingGuard guard(recorder);
+    if (recorder.begin(&picture)) {
+        if (injectedFault() != PrintFault::NothingDrawn)
+            page.render(&recorder, QPoint(), QRegion(page.rect()),
+                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        if (recorder.end() && !picture.boundingRect().isEmpty()) return true;
     }
+    reason = QStringLiteral("the page could not be drawn");
     return false;
 }
 
 // Draws the page onto the paper, as large as fits inside the margins,
 // keeping its proportions.
-bool renderPage(QWidget& page, QPrinter& printer, QString& reason) {
+bool drawPage(QWidget& page, QPrinter& printer, QString& reason) {
     QPicture picture;
     if (!recordPage(page, picture, reason)) return false;
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer.setDocName(page.windowTitle());
     QPainter painter;
+    const PaintingGuard guard(painter);
     if (!painter.begin(&printer)) {
         reason = QStringLiteral("the printer could not be started");
         return false;
@@ -74,11 +93,22 @@ bool renderPage(QWidget& page, QPrinter& printer, QString& reason) {
     painter.scale(scale * picture.logicalDpiX() / printer.logicalDpiX(),
                   scale * picture.logicalDpiY() / printer.logicalDpiY());
     painter.drawPicture(0, 0, picture);
+    if (injectedFault() == PrintFault::MemoryRunsOut) throw std::bad_alloc();
     if (!painter.end()) {
         reason = QStringLiteral("the printer did not accept the page");
         return false;
     }
     return true;
+}
+
+// Memory running out fails the print; it must not end the program.
+bool renderPage(QWidget& page, QPrinter& printer, QString& reason) {
+    try {
+        return drawPage(page, printer, reason);
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("not enough memory to print the page");
+        return false;
+    }
 }
 
 // The PDF writer does not report a failed write, so a file counts as

@@ -38,6 +38,7 @@ void setPdfFolder(const QString& folder);
 
 // Tests break one step of the real printing path to see the failure
 // reported: nothing drawn into the page's recording, a PDF writer that
-// cannot open its file, a PDF file emptied after writing.
-enum class PrintFault { None, NothingDrawn, PrinterRefuses, FileLeftEmpty };
+// cannot open its file, memory running out before the page is finished, a
+// PDF file emptied after writing.
+enum class PrintFault { None, NothingDrawn, PrinterRefuses, MemoryRunsOut, FileLeftEmpty };
 void setPrintFault(PrintFault fault);

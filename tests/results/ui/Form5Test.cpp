@@ -133,8 +133,8 @@ TEST_F(ResultPage, PrintWritesThePageAsTextOrReportsTheFailureLeavingNoFile) {
     setPrintBackend([&](QWidget& w) { return savePageAsPdf(w, folder.path()); });
     Form5& page = form5();
     page.showPage();
-    for (PrintFault fault :
-         {PrintFault::None, PrintFault::NothingDrawn, PrintFault::PrinterRefuses, PrintFault::FileLeftEmpty}) {
+    for (PrintFault fault : {PrintFault::None, PrintFault::NothingDrawn, PrintFault::PrinterRefuses,
+                             PrintFault::MemoryRunsOut, PrintFault::FileLeftEmpty}) {
         messages.clear();
         setPrintFault(fault);
         QTest::mouseClick(page.Command3, Qt::LeftButton);
