@@ -5,9 +5,11 @@
 
 class QWidget;
 
-// Prints an image of a page's client area to the default printer, without a
-// dialog, scaled to fit the paper with margins. Where no printer is set up,
-// the image goes to a new PDF file instead. Never ends the program.
+// Prints a page's client area as it shows now to the default printer,
+// without a dialog, scaled to fit the paper with margins: text as text,
+// lines as lines. Where no printer is set up, the page goes to a new PDF
+// file instead. Never ends the program; a page that could not be produced in
+// full is reported as Failed and leaves no file behind.
 struct PrintOutcome {
     enum class Kind { Printed, SavedToPdf, Failed };
     Kind kind = Kind::Failed;
@@ -26,10 +28,17 @@ PrintBackend setPrintBackend(PrintBackend backend);
 // the PDF folder.
 PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName = QStringLiteral("Result"));
 
-// Writes the page's image as a one-page PDF into `folder` under a new name.
+// Writes the page as a one-page PDF into `folder` under a new name.
 PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName = QStringLiteral("Result"));
 
 // Where PDF files go: the user's documents folder, or the home folder when
 // there is none. Tests point it elsewhere; an empty folder restores it.
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
+
+// Tests break one step of the real printing path to see the failure
+// reported: nothing drawn into the page's recording, a PDF writer that
+// cannot open its file, memory running out before the page is finished, a
+// PDF file emptied after writing.
+enum class PrintFault { None, NothingDrawn, PrinterRefuses, MemoryRunsOut, FileLeftEmpty };
+void setPrintFault(PrintFault fault);

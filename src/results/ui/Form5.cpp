@@ -2,10 +2,13 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <cmath>
 #include <string>
 
@@ -68,15 +71,57 @@ QLabel* valueLabel(QWidget* parent, int number, const QRect& geometry, const QFo
     return label;
 }
 
+template <class Box = QGroupBox>
 QGroupBox* frame(QWidget* parent, const char* name, const QString& title, const QRect& geometry,
                  const QColor& titleColour = kCaptionText) {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new Box(title, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     box->setFont(pageFont(9, true));
     setColours(box, titleColour, nullptr);
     return box;
 }
+
+// The first note sits just under the caption, where the style would run
+// the frame's top line. Here the line runs level with the caption's middle,
+// broken by the caption, and stays clear of the notes.
+class NoteFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        QStyleOptionGroupBox outline = option;
+        outline.subControls = QStyle::SC_GroupBoxFrame;
+        outline.rect.setTop(outline.rect.top() - (topLine(outline) - caption.center().y()));
+        painter.save();
+        painter.setClipRegion(QRegion(rect()).subtracted(caption.adjusted(-2, 0, 2, 0)));
+        painter.drawComplexControl(QStyle::CC_GroupBox, outline);
+        painter.restore();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+
+private:
+    // How far below the top of its rectangle the style draws the frame's
+    // top line: the first row a narrow copy of the frame paints.
+    int topLine(QStyleOptionGroupBox outline) const {
+        outline.rect.setWidth(24);
+        QImage probe(outline.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        probe.fill(Qt::transparent);
+        QPainter painter(&probe);
+        painter.translate(-outline.rect.topLeft());
+        style()->drawComplexControl(QStyle::CC_GroupBox, &outline, &painter, this);
+        painter.end();
+        int row = 0;
+        while (row < probe.height() && qAlpha(probe.pixel(probe.width() / 2, row)) == 0) ++row;
+        return row < probe.height() ? row : 0;
+    }
+};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     QPushButton* b = pageButton(parent, text, geometry);
@@ -244,15 +289,16 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
     Label125 = caption(Frame4, 125, QStringLiteral("hrs"), 4920, 2160, lifeFont);
 
     // The notes.
-    Frame3 = frame(this, "Frame3", QStringLiteral("Note"), twips(120, 5760, 11895, 3735));
+    Frame3 = frame<NoteFrame>(this, "Frame3", QStringLiteral("Note"), twips(120, 5760, 11895, 3735));
     const QFont noteFont = pageFont(8.25);
     const QColor noteText = palette().color(QPalette::Text);
-    const QColor noteGround = palette().color(QPalette::Base);
+    // The notes stand on the frame's own ground, unfilled: a filled first
+    // note would hide the frame's top line.
     auto note = [&](int number, const QString& line, int top) {
         const QRect box = twips(600, top, 11175, 240);
         QLabel* label = newLabel(Frame3, number, line, narrowedToFit(noteFont, {line}, box.width()));
         label->setGeometry(box);
-        setColours(label, noteText, &noteGround);
+        setColours(label, noteText, nullptr);
         return label;
     };
     Label109 = note(109,

@@ -30,7 +30,8 @@ TEST(PagePrinter, SavesOnePagePdfUnderNewNamesWithoutOverwriting) {
         const QByteArray pdf = file.readAll();
         EXPECT_TRUE(pdf.startsWith("%PDF"));
         EXPECT_EQ(QString::fromLatin1(pdf).count(pageObject), 1);
-        EXPECT_TRUE(pdf.contains("/Font"));  // drawn as text, not as a picture of the screen
+        EXPECT_TRUE(pdf.contains("/Font"));  // drawn as text and lines, not as a picture of the page
+        EXPECT_FALSE(pdf.contains("/Subtype /Image"));
     }
     existing.seek(0);
     EXPECT_EQ(existing.readAll(), QByteArray("keep me"));

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
@@ -118,6 +124,56 @@ TEST_F(ResultPage, PrintKeepsThePageBackShowsTheOperationPageExitAndCloseEndTheP
         EXPECT_TRUE(form4IfCreated() == nullptr && form5IfCreated() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// The real printing path into a PDF file: the page's values come out as text;
+// a page not produced in full is reported and leaves no file.
+TEST_F(ResultPage, PrintWritesThePageAsTextOrReportsTheFailureLeavingNoFile) {
+    QTemporaryDir folder;
+    setPrintBackend([&](QWidget& w) { return savePageAsPdf(w, folder.path()); });
+    Form5& page = form5();
+    page.showPage();
+    for (PrintFault fault : {PrintFault::None, PrintFault::NothingDrawn, PrintFault::PrinterRefuses,
+                             PrintFault::MemoryRunsOut, PrintFault::FileLeftEmpty}) {
+        messages.clear();
+        setPrintFault(fault);
+        QTest::mouseClick(page.Command3, Qt::LeftButton);
+        setPrintFault(PrintFault::None);
+        const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+        ASSERT_EQ(messages.size(), 1u);
+        const Message& m = messages[0];
+        if (fault == PrintFault::None) {
+            ASSERT_EQ(files.size(), 1);
+            EXPECT_EQ(m.icon, MessageIcon::Information);
+            EXPECT_TRUE(m.text.contains(files[0])) << m.text.toStdString();
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {folder.filePath(files[0]), QStringLiteral("-")});
+            ASSERT_TRUE(pdftotext.waitForFinished()) << "pdftotext (poppler-utils) is needed";
+            const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            for (const char* shown : {"Equivalent load", "1007.9", "18.7", "42465", "23591"})
+                EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown;
+            QFile::remove(folder.filePath(files[0]));
+        } else {
+            EXPECT_TRUE(files.isEmpty()) << files.join(' ').toStdString();
+            EXPECT_EQ(m.icon, MessageIcon::Warning);
+            EXPECT_TRUE(m.text.startsWith("Printing failed: ")) << m.text.toStdString();
+        }
+        EXPECT_TRUE(page.isVisible());
+        EXPECT_EQ(page.cell(1, 9)->text(), "1007.9");
+    }
+}
+
+// The frame's top line shows right of the notes' text and runs above the
+// first note's letters, not through them.
+TEST_F(ResultPage, NoteFrameLineRunsAboveTheFirstNote) {
+    Form5& page = form5();
+    page.showPage();
+    const QImage frame = page.Frame3->grab().toImage();
+    const int x = frame.width() - 20;
+    int line = 0;
+    while (line < frame.height() && qGray(frame.pixel(x, line)) > 235) ++line;
+    const QRect note = page.Label109->geometry();
+    EXPECT_LT(line, note.center().y() - QFontMetrics(page.Label109->font()).capHeight() / 2);
 }
 
 }  // namespace
