@@ -76,8 +76,9 @@ QPointF unit(const QPointF& v) {
 // scaled to fit its panel. Texts are never turned.
 class View {
 public:
-    View(QPainter& painter, const QRectF& panel, double axisAngle, const QRectF& extent)
-        : p_(painter), labels_(pageFont(6)), letters_(pageFont(7, true)) {
+    View(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, double axisAngle,
+         const QRectF& extent)
+        : p_(painter), marks_(marks), labels_(pageFont(6)), letters_(pageFont(7, true)) {
         const double a = qDegreesToRadians(axisAngle);
         eu_ = QPointF(std::cos(a), -std::sin(a));
         ev_ = QPointF(-std::sin(a), -std::cos(a));
@@ -144,6 +145,7 @@ public:
         const QPointF centre = anchor + d * (reach + (d.isNull() ? 0.0 : 1.5));
         const QRectF rect(centre.x() - size.width() / 2.0, centre.y() - size.height() / 2.0, size.width(),
                           size.height());
+        marks_.push_back({QStringList(lines.begin(), lines.end()).join(u' '), rect});
         if (backed) {
             p_.setPen(Qt::NoPen);
             p_.setBrush(Qt::white);
@@ -215,6 +217,7 @@ public:
     }
 
     QPainter& painter() { return p_; }
+    std::vector<DiagramMark>& marks() { return marks_; }
 
 private:
     void head(const QPointF& from, const QPointF& to, const QColor& colour) {
@@ -228,6 +231,7 @@ private:
     }
 
     QPainter& p_;
+    std::vector<DiagramMark>& marks_;
     Markup labels_;
     Markup letters_;
     QPointF eu_, ev_, origin_;
@@ -262,10 +266,10 @@ void viewArrow(View& view, double u) {
 }
 
 // Carriages one behind the other on a rail, table and mass on top.
-void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
-                     bool isViewA) {
+void drawAlongTravel(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, const DiagramPanel& shape,
+                     const DiagramCase& c, bool isViewA) {
     constexpr double axisEnd = 116.0;
-    View view(painter, panel, shape.axisAngle,
+    View view(painter, marks, panel, shape.axisAngle,
               QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
     const std::vector<double> at = carriagePositions(c.perRail);
     constexpr double half = 17.0;  // half a carriage
@@ -310,13 +314,13 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
 }
 
 // The rails side by side, the carriages around them, and the thrust point.
-void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
-                      bool isViewA) {
+void drawCrossSection(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel,
+                      const DiagramPanel& shape, const DiagramCase& c, bool isViewA) {
     const bool two = c.rails == 2;
     const std::vector<double> rails = two ? std::vector<double>{-56.0, 56.0} : std::vector<double>{0.0};
     const double tableHalf = two ? 94.0 : 62.0;
     const double axisEnd = tableHalf + 20.0;
-    View view(painter, panel, shape.axisAngle,
+    View view(painter, marks, panel, shape.axisAngle,
               QRectF(QPointF(two ? -102.0 : -100.0, -62.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
 
     view.ground(-tableHalf + 8.0, tableHalf - 8.0, -32.0);
@@ -362,8 +366,11 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     }
     p.setPen(QPen(kAxis, 1.2));
     p.setBrush(Qt::white);
-    p.drawEllipse(thrust, 4.5, 4.5);
+    constexpr double radius = 4.5;
+    p.drawEllipse(thrust, radius, radius);
     p.drawPoint(thrust);
+    const double outer = radius + p.pen().widthF() / 2.0;
+    view.marks().push_back({QString(), QRectF(thrust - QPointF(outer, outer), QSizeF(2 * outer, 2 * outer))});
 
     if (two) {
         view.dimension(rails[0], -38.0, rails[1], -38.0, -49.0, QStringLiteral("L_2"));
@@ -372,11 +379,12 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     if (!isViewA) viewArrow(view, axisEnd - 8.0);
 }
 
-void drawPanel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c, bool isViewA) {
+void drawPanel(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, const DiagramPanel& shape,
+               const DiagramCase& c, bool isViewA) {
     if (shape.view == DiagramView::AlongTravel)
-        drawAlongTravel(painter, panel, shape, c, isViewA);
+        drawAlongTravel(painter, marks, panel, shape, c, isViewA);
     else
-        drawCrossSection(painter, panel, shape, c, isViewA);
+        drawCrossSection(painter, marks, panel, shape, c, isViewA);
 }
 
 }  // namespace
@@ -404,10 +412,13 @@ int MountingDiagram::shownImage() const {
     return 3 + 8 * installation_ + combination_;
 }
 
-void MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int installation, int combination) {
+std::vector<DiagramMark> MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int installation,
+                                                       int combination) {
+    QTransform toArea;
+    toArea.translate(area.left(), area.top());
+    toArea.scale(area.width() / kDesignWidth, area.height() / kDesignHeight);
     painter.save();
-    painter.translate(area.topLeft());
-    painter.scale(area.width() / kDesignWidth, area.height() / kDesignHeight);
+    painter.setTransform(toArea, true);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -422,14 +433,17 @@ void MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int in
     const DiagramCase c = DiagramCaseFor(installation, combination);
     const QRectF left(0.0, 0.0, middle, kDesignHeight - kCaptionSpace);
     const QRectF right(middle, 0.0, middle, kDesignHeight);
-    drawPanel(painter, left, c.viewA, c, true);
-    drawPanel(painter, right, c.other, c, false);
+    std::vector<DiagramMark> marks;
+    drawPanel(painter, marks, left, c.viewA, c, true);
+    drawPanel(painter, marks, right, c.other, c, false);
 
     painter.setPen(kInk);
     painter.setFont(pageFont(7.5, true));
     painter.drawText(QRectF(0.0, kDesignHeight - kCaptionSpace - 2.0, middle, kCaptionSpace), Qt::AlignCenter,
                      QStringLiteral("View A"));
     painter.restore();
+    for (DiagramMark& mark : marks) mark.box = toArea.mapRect(mark.box);
+    return marks;
 }
 
 void MountingDiagram::paintEvent(QPaintEvent*) {
