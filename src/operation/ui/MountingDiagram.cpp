@@ -5,6 +5,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "forms/ui/Fonts.h"
@@ -161,18 +162,21 @@ public:
         return rect;
     }
 
-    // The dimension `name` between u0 and u1, its line at v; the extension
-    // lines start at from0 and from1.
-    void dimension(double u0, double from0, double u1, double from1, double v, const QString& name) {
+    // The dimension `name` between u0 and u1, its line at v, named at nameAt
+    // on it (by default halfway); the extension lines start at from0 and from1.
+    void dimension(double u0, double from0, double u1, double from1, double v, const QString& name,
+                   std::optional<double> nameAt = std::nullopt) {
         p_.setPen(QPen(kDimension, 0.6));
         p_.drawLine(at(u0, from0), at(u0, v) + dir(0, -1) * 3.0);
         p_.drawLine(at(u1, from1), at(u1, v) + dir(0, -1) * 3.0);
         arrowLine(at(u0, v), at(u1, v), kDimension, 0.8, true);
-        text(at((u0 + u1) / 2.0, v), name, QPointF(), kDimension, true);
+        text(at(nameAt.value_or((u0 + u1) / 2.0), v), name, QPointF(), kDimension, true);
     }
 
-    // The axes of the view from its origin, with their letters and the 0.
-    void axes(double uLength, double vLength, QChar uLetter, QChar vLetter) {
+    // The axes of the view from its origin, with their letters and the 0,
+    // set off the origin towards zeroSide (a direction on the page).
+    void axes(double uLength, double vLength, QChar uLetter, QChar vLetter,
+              const QPointF& zeroSide = QPointF(-1.0, 1.0)) {
         QPen pen(kAxis, 0.9, Qt::DashDotLine);
         p_.setPen(pen);
         p_.drawLine(at(0, 0), at(uLength, 0));
@@ -184,7 +188,8 @@ public:
         p_.setPen(Qt::NoPen);
         p_.setBrush(kAxis);
         p_.drawEllipse(at(0, 0), 1.8, 1.8);
-        text(at(0, 0) + QPointF(-3.0, 3.0), QStringLiteral("0"), QPointF(-1.0, 1.0), kAxis, true);
+        const QPointF side = unit(zeroSide);
+        text(at(0, 0) + side * std::hypot(3.0, 3.0), QStringLiteral("0"), side, kAxis, true);
     }
 
     // A mass block with its name and the two coordinates of its gravity point.
@@ -299,14 +304,19 @@ void drawAlongTravel(QPainter& painter, std::vector<DiagramMark>& marks, const Q
         ends.push_back(far / view.scale());
         reach = std::max(reach, far / view.scale());
     }
-    auto span = [&](std::size_t a, std::size_t b, double offset, const QString& name) {
-        view.dimension(at[a], -ends[a] - 2.0, at[b], -ends[b] - 2.0, -(reach + offset), name);
+    auto span = [&](std::size_t a, std::size_t b, double offset, const QString& name,
+                    std::optional<double> nameAt = std::nullopt) {
+        view.dimension(at[a], -ends[a] - 2.0, at[b], -ends[b] - 2.0, -(reach + offset), name, nameAt);
     };
     if (c.perRail == 2) span(0, 1, 9.0, QStringLiteral("L_1"));
     if (c.perRail == 3) span(0, 2, 9.0, QStringLiteral("L_1"));
     if (c.perRail == 4) {
         span(1, 2, 9.0, QStringLiteral("L_1"));
-        span(0, 3, 23.0, QStringLiteral("L_1'"));
+        // Both names halfway sit one above the other only while the lines run
+        // level; on a tilted or upright line they would crowd side by side, so
+        // L1' is named where L1 does not reach, between the first two carriages.
+        const bool level = shape.axisAngle == 0.0;
+        span(0, 3, 23.0, QStringLiteral("L_1'"), level ? std::nullopt : std::optional((at[0] + at[1]) / 2.0));
     }
 
     if (shape.showsInclination) view.inclination(view.at(104.0, -30.0), shape.axisAngle);
@@ -350,7 +360,9 @@ void drawCrossSection(QPainter& painter, std::vector<DiagramMark>& marks, const 
     }
     view.box(-tableHalf, 0.0, tableHalf, 9.0, kTable);
     view.mass(14.0, 56.0, 9.0, 36.0, shape.axis);
-    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis);
+    // With two rails the drive centre sits just beside the origin, between
+    // the rails; the 0 goes to the other side of it, under the table.
+    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis, two ? view.dir(1, -1) : QPointF(-1.0, 1.0));
 
     // The centre of the driving mechanism under the table, named above it.
     const QPointF thrust = view.at(two ? -22.0 : -42.0, -12.0);
