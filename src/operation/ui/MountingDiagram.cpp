@@ -5,6 +5,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "forms/ui/Fonts.h"
@@ -76,8 +77,9 @@ QPointF unit(const QPointF& v) {
 // scaled to fit its panel. Texts are never turned.
 class View {
 public:
-    View(QPainter& painter, const QRectF& panel, double axisAngle, const QRectF& extent)
-        : p_(painter), labels_(pageFont(6)), letters_(pageFont(7, true)) {
+    View(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, double axisAngle,
+         const QRectF& extent)
+        : p_(painter), marks_(marks), labels_(pageFont(6)), letters_(pageFont(7, true)) {
         const double a = qDegreesToRadians(axisAngle);
         eu_ = QPointF(std::cos(a), -std::sin(a));
         ev_ = QPointF(-std::sin(a), -std::cos(a));
@@ -144,6 +146,7 @@ public:
         const QPointF centre = anchor + d * (reach + (d.isNull() ? 0.0 : 1.5));
         const QRectF rect(centre.x() - size.width() / 2.0, centre.y() - size.height() / 2.0, size.width(),
                           size.height());
+        marks_.push_back({QStringList(lines.begin(), lines.end()).join(u' '), rect});
         if (backed) {
             p_.setPen(Qt::NoPen);
             p_.setBrush(Qt::white);
@@ -159,18 +162,21 @@ public:
         return rect;
     }
 
-    // The dimension `name` between u0 and u1, its line at v; the extension
-    // lines start at from0 and from1.
-    void dimension(double u0, double from0, double u1, double from1, double v, const QString& name) {
+    // The dimension `name` between u0 and u1, its line at v, named at nameAt
+    // on it (by default halfway); the extension lines start at from0 and from1.
+    void dimension(double u0, double from0, double u1, double from1, double v, const QString& name,
+                   std::optional<double> nameAt = std::nullopt) {
         p_.setPen(QPen(kDimension, 0.6));
         p_.drawLine(at(u0, from0), at(u0, v) + dir(0, -1) * 3.0);
         p_.drawLine(at(u1, from1), at(u1, v) + dir(0, -1) * 3.0);
         arrowLine(at(u0, v), at(u1, v), kDimension, 0.8, true);
-        text(at((u0 + u1) / 2.0, v), name, QPointF(), kDimension, true);
+        text(at(nameAt.value_or((u0 + u1) / 2.0), v), name, QPointF(), kDimension, true);
     }
 
-    // The axes of the view from its origin, with their letters and the 0.
-    void axes(double uLength, double vLength, QChar uLetter, QChar vLetter) {
+    // The axes of the view from its origin, with their letters and the 0,
+    // set off the origin towards zeroSide (a direction on the page).
+    void axes(double uLength, double vLength, QChar uLetter, QChar vLetter,
+              const QPointF& zeroSide = QPointF(-1.0, 1.0)) {
         QPen pen(kAxis, 0.9, Qt::DashDotLine);
         p_.setPen(pen);
         p_.drawLine(at(0, 0), at(uLength, 0));
@@ -182,7 +188,8 @@ public:
         p_.setPen(Qt::NoPen);
         p_.setBrush(kAxis);
         p_.drawEllipse(at(0, 0), 1.8, 1.8);
-        text(at(0, 0) + QPointF(-3.0, 3.0), QStringLiteral("0"), QPointF(-1.0, 1.0), kAxis, true);
+        const QPointF side = unit(zeroSide);
+        text(at(0, 0) + side * std::hypot(3.0, 3.0), QStringLiteral("0"), side, kAxis, true);
     }
 
     // A mass block with its name and the two coordinates of its gravity point.
@@ -215,6 +222,7 @@ public:
     }
 
     QPainter& painter() { return p_; }
+    std::vector<DiagramMark>& marks() { return marks_; }
 
 private:
     void head(const QPointF& from, const QPointF& to, const QColor& colour) {
@@ -228,6 +236,7 @@ private:
     }
 
     QPainter& p_;
+    std::vector<DiagramMark>& marks_;
     Markup labels_;
     Markup letters_;
     QPointF eu_, ev_, origin_;
@@ -262,10 +271,10 @@ void viewArrow(View& view, double u) {
 }
 
 // Carriages one behind the other on a rail, table and mass on top.
-void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
-                     bool isViewA) {
+void drawAlongTravel(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, const DiagramPanel& shape,
+                     const DiagramCase& c, bool isViewA) {
     constexpr double axisEnd = 116.0;
-    View view(painter, panel, shape.axisAngle,
+    View view(painter, marks, panel, shape.axisAngle,
               QRectF(QPointF(-108.0, -82.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
     const std::vector<double> at = carriagePositions(c.perRail);
     constexpr double half = 17.0;  // half a carriage
@@ -295,14 +304,19 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
         ends.push_back(far / view.scale());
         reach = std::max(reach, far / view.scale());
     }
-    auto span = [&](std::size_t a, std::size_t b, double offset, const QString& name) {
-        view.dimension(at[a], -ends[a] - 2.0, at[b], -ends[b] - 2.0, -(reach + offset), name);
+    auto span = [&](std::size_t a, std::size_t b, double offset, const QString& name,
+                    std::optional<double> nameAt = std::nullopt) {
+        view.dimension(at[a], -ends[a] - 2.0, at[b], -ends[b] - 2.0, -(reach + offset), name, nameAt);
     };
     if (c.perRail == 2) span(0, 1, 9.0, QStringLiteral("L_1"));
     if (c.perRail == 3) span(0, 2, 9.0, QStringLiteral("L_1"));
     if (c.perRail == 4) {
         span(1, 2, 9.0, QStringLiteral("L_1"));
-        span(0, 3, 23.0, QStringLiteral("L_1'"));
+        // Both names halfway sit one above the other only while the lines run
+        // level; on a tilted or upright line they would crowd side by side, so
+        // L1' is named where L1 does not reach, between the first two carriages.
+        const bool level = shape.axisAngle == 0.0;
+        span(0, 3, 23.0, QStringLiteral("L_1'"), level ? std::nullopt : std::optional((at[0] + at[1]) / 2.0));
     }
 
     if (shape.showsInclination) view.inclination(view.at(104.0, -30.0), shape.axisAngle);
@@ -310,13 +324,13 @@ void drawAlongTravel(QPainter& painter, const QRectF& panel, const DiagramPanel&
 }
 
 // The rails side by side, the carriages around them, and the thrust point.
-void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c,
-                      bool isViewA) {
+void drawCrossSection(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel,
+                      const DiagramPanel& shape, const DiagramCase& c, bool isViewA) {
     const bool two = c.rails == 2;
     const std::vector<double> rails = two ? std::vector<double>{-56.0, 56.0} : std::vector<double>{0.0};
     const double tableHalf = two ? 94.0 : 62.0;
     const double axisEnd = tableHalf + 20.0;
-    View view(painter, panel, shape.axisAngle,
+    View view(painter, marks, panel, shape.axisAngle,
               QRectF(QPointF(two ? -102.0 : -100.0, -62.0), QPointF(rightEnd(shape, isViewA, axisEnd), 66.0)));
 
     view.ground(-tableHalf + 8.0, tableHalf - 8.0, -32.0);
@@ -346,7 +360,9 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     }
     view.box(-tableHalf, 0.0, tableHalf, 9.0, kTable);
     view.mass(14.0, 56.0, 9.0, 36.0, shape.axis);
-    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis);
+    // With two rails the drive centre sits just beside the origin, between
+    // the rails; the 0 goes to the other side of it, under the table.
+    view.axes(axisEnd, 56.0, shape.axis, shape.normalAxis, two ? view.dir(1, -1) : QPointF(-1.0, 1.0));
 
     // The centre of the driving mechanism under the table, named above it.
     const QPointF thrust = view.at(two ? -22.0 : -42.0, -12.0);
@@ -362,8 +378,11 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     }
     p.setPen(QPen(kAxis, 1.2));
     p.setBrush(Qt::white);
-    p.drawEllipse(thrust, 4.5, 4.5);
+    constexpr double radius = 4.5;
+    p.drawEllipse(thrust, radius, radius);
     p.drawPoint(thrust);
+    const double outer = radius + p.pen().widthF() / 2.0;
+    view.marks().push_back({QString(), QRectF(thrust - QPointF(outer, outer), QSizeF(2 * outer, 2 * outer))});
 
     if (two) {
         view.dimension(rails[0], -38.0, rails[1], -38.0, -49.0, QStringLiteral("L_2"));
@@ -372,11 +391,12 @@ void drawCrossSection(QPainter& painter, const QRectF& panel, const DiagramPanel
     if (!isViewA) viewArrow(view, axisEnd - 8.0);
 }
 
-void drawPanel(QPainter& painter, const QRectF& panel, const DiagramPanel& shape, const DiagramCase& c, bool isViewA) {
+void drawPanel(QPainter& painter, std::vector<DiagramMark>& marks, const QRectF& panel, const DiagramPanel& shape,
+               const DiagramCase& c, bool isViewA) {
     if (shape.view == DiagramView::AlongTravel)
-        drawAlongTravel(painter, panel, shape, c, isViewA);
+        drawAlongTravel(painter, marks, panel, shape, c, isViewA);
     else
-        drawCrossSection(painter, panel, shape, c, isViewA);
+        drawCrossSection(painter, marks, panel, shape, c, isViewA);
 }
 
 }  // namespace
@@ -404,10 +424,13 @@ int MountingDiagram::shownImage() const {
     return 3 + 8 * installation_ + combination_;
 }
 
-void MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int installation, int combination) {
+std::vector<DiagramMark> MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int installation,
+                                                       int combination) {
+    QTransform toArea;
+    toArea.translate(area.left(), area.top());
+    toArea.scale(area.width() / kDesignWidth, area.height() / kDesignHeight);
     painter.save();
-    painter.translate(area.topLeft());
-    painter.scale(area.width() / kDesignWidth, area.height() / kDesignHeight);
+    painter.setTransform(toArea, true);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -422,14 +445,17 @@ void MountingDiagram::paintDiagram(QPainter& painter, const QRectF& area, int in
     const DiagramCase c = DiagramCaseFor(installation, combination);
     const QRectF left(0.0, 0.0, middle, kDesignHeight - kCaptionSpace);
     const QRectF right(middle, 0.0, middle, kDesignHeight);
-    drawPanel(painter, left, c.viewA, c, true);
-    drawPanel(painter, right, c.other, c, false);
+    std::vector<DiagramMark> marks;
+    drawPanel(painter, marks, left, c.viewA, c, true);
+    drawPanel(painter, marks, right, c.other, c, false);
 
     painter.setPen(kInk);
     painter.setFont(pageFont(7.5, true));
     painter.drawText(QRectF(0.0, kDesignHeight - kCaptionSpace - 2.0, middle, kCaptionSpace), Qt::AlignCenter,
                      QStringLiteral("View A"));
     painter.restore();
+    for (DiagramMark& mark : marks) mark.box = toArea.mapRect(mark.box);
+    return marks;
 }
 
 void MountingDiagram::paintEvent(QPaintEvent*) {

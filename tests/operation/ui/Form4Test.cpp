@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/CalculationState.h"
@@ -180,6 +183,36 @@ TEST_F(Form4Test, ActivationFollowsSizeInstallationAndCombination) {
     EXPECT_EQ(page.Label7->text(), "X0 =");
     EXPECT_EQ(page.Diagram->shownImage(), 0);
     EXPECT_FALSE(page.Frame2->isHidden() || page.Text4->isHidden());
+}
+
+// Texts that meet each other or the drive-centre circle cannot be read, and
+// the names of L1 and L1' side by side would read as one.
+TEST(MountingDiagramTest, TextsKeepClearOfEachOtherAndOfTheDriveCentre) {
+    const auto gap = [](const QRectF& a, const QRectF& b) {
+        return std::hypot(std::max({0.0, a.left() - b.right(), b.left() - a.right()}),
+                          std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()}));
+    };
+    for (int installation = 0; installation < 5; ++installation) {
+        for (int combination = 0; combination < 8; ++combination) {
+            SCOPED_TRACE(std::to_string(installation) + "/" + std::to_string(combination));
+            QImage image(455, 201, QImage::Format_RGB32);
+            QPainter painter(&image);
+            const std::vector<DiagramMark> marks =
+                MountingDiagram::paintDiagram(painter, image.rect(), installation, combination);
+            QRectF l1, l1b;
+            for (std::size_t i = 0; i < marks.size(); ++i) {
+                if (marks[i].text == "L_1") l1 = marks[i].box;
+                if (marks[i].text == "L_1'") l1b = marks[i].box;
+                for (std::size_t j = i + 1; j < marks.size(); ++j) {
+                    EXPECT_GE(gap(marks[i].box, marks[j].box), 1.0)
+                        << '"' << marks[i].text.toStdString() << "\" and \"" << marks[j].text.toStdString() << '"';
+                }
+            }
+            if (!l1b.isNull()) {
+                EXPECT_TRUE(l1.bottom() <= l1b.top() || l1b.bottom() <= l1.top()) << "L1 and L1' on one line";
+            }
+        }
+    }
 }
 
 }  // namespace
