@@ -6,6 +6,7 @@
 #include "forms/NumberText.h"
 #include "loads/LoadFrame.h"
 #include "loads/LoadProcedures.h"
+#include "results/ServiceLife.h"
 
 namespace {
 
@@ -79,6 +80,9 @@ StepOutcome RunCalculationStep(const std::array<std::string, 30>& texts) {
         const double scratch[3] = {s.RollingMoment, s.PitchingMoment, s.YawingMoment};
         procedure();
         outcome.refusal = NonFiniteLoadRefusal(s);
+        // The result page computes the mean loads as it opens; what it could
+        // not compute is refused here, while the page can still say so.
+        if (outcome.refusal.empty()) outcome.refusal = MeanLoadRefusal(s);
         if (!outcome.refusal.empty()) {
             ClearLoadTables(s);
             s.RollingMoment = scratch[0];

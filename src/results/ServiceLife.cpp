@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "forms/NumberText.h"
 
@@ -29,6 +30,18 @@ SeriesConstants constantsOf(std::string_view seriesCode) {
     return {3.0, 1.0 / 3.0, 50.0};
 }
 
+// Travel (mm) in each phase of a stroke with inertia force: `ramp` while
+// accelerating and again while decelerating, `uniform` at speed.
+struct StrokeTravel {
+    double ramp;
+    double uniform;
+};
+
+StrokeTravel travelOf(const CalculationState& s) {
+    return {(1000.0 * s.Velocity * s.AccelerationTime) / 2.0,
+            s.StrokeLength - 1000.0 * s.Velocity * s.AccelerationTime};
+}
+
 // Mean of the three phase loads over the stroke, weighted by the travel in
 // each phase: d mm accelerating, u mm at speed, d mm decelerating.
 double strokeMean(double acc, double uniform, double dec, double d, double u, double stroke, const SeriesConstants& k) {
@@ -36,14 +49,26 @@ double strokeMean(double acc, double uniform, double dec, double d, double u, do
     // a zero stroke pass the velocity page: all that is left is the uniform load.
     if (!(stroke > 0.0)) return throughSingle(uniform);
     const double e = k.loadExponent;
+    const double least = std::min({acc, uniform, dec}), most = std::max({acc, uniform, dec});
+    // The travels add up to the stroke only up to rounding, and u comes out
+    // just below 0 where the page accepted the written minimum stroke; a
+    // mean is kept among the loads it averages, whatever the rounding.
     const double q = (std::pow(acc, e) * d + std::pow(uniform, e) * u + std::pow(dec, e) * d) / stroke;
-    if (std::isfinite(q)) return throughSingle(std::pow(throughSingle(q), k.rootExponent));
+    if (std::isfinite(q))
+        return throughSingle(
+            std::pow(throughSingle(std::clamp(q, std::pow(least, e), std::pow(most, e))), k.rootExponent));
 
     // A load so large that its power leaves the 64-bit range: take the largest
-    // of the three out of the power, m * ((sum of (E/m)^e * w) / Ls)^root.
-    const double m = std::max({acc, uniform, dec});
-    const double scaled = (std::pow(acc / m, e) * d + std::pow(uniform / m, e) * u + std::pow(dec / m, e) * d) / stroke;
-    return throughSingle(m * std::pow(scaled, k.rootExponent));
+    // of the three out of the power, m * (sum of (E/m)^e * w / Ls)^root.
+    const double scaled = std::pow(acc / most, e) * (d / stroke) + std::pow(uniform / most, e) * (u / stroke) +
+                          std::pow(dec / most, e) * (d / stroke);
+    return throughSingle(most * std::pow(std::clamp(scaled, std::pow(least / most, e), 1.0), k.rootExponent));
+}
+
+double meanLoadOf(const CalculationState& s, int carriage, const StrokeTravel& travel, const SeriesConstants& k) {
+    const auto& load = s.EquivalentLoad[carriage];
+    if (s.Acceleration == 0.0) return throughSingle(load[2]);
+    return strokeMean(load[1], load[2], load[3], travel.ramp, travel.uniform, s.StrokeLength, k);
 }
 
 }  // namespace
@@ -74,15 +99,11 @@ MeanLoads ComputeServiceLife(CalculationState& s) {
 
     const SeriesConstants k = constantsOf(s.SeriesCode);
     const bool inertia = s.Acceleration != 0.0;
-    const double rampTravel = (1000.0 * s.Velocity * s.AccelerationTime) / 2.0;
-    const double uniformTravel = s.StrokeLength - 1000.0 * s.Velocity * s.AccelerationTime;
+    const StrokeTravel travel = travelOf(s);
 
     MeanLoads mean{};
     for (int i = 1; i <= 8; ++i) {
-        if (inertia)
-            mean[i] = strokeMean(load[i][1], load[i][2], load[i][3], rampTravel, uniformTravel, s.StrokeLength, k);
-        else
-            mean[i] = throughSingle(load[i][2]);
+        mean[i] = meanLoadOf(s, i, travel, k);
         s.MeanLoad[i] = ToSingle(mean[i]);
     }
 
@@ -110,4 +131,18 @@ MeanLoads ComputeServiceLife(CalculationState& s) {
     if (reciprocations != 0.0 && s.StrokeLength != 0.0 && inertia)
         s.LifeTime = (s.LifeDistance * 1000000.0) / (2.0 * s.StrokeLength * reciprocations * 60.0);
     return mean;
+}
+
+std::string MeanLoadRefusal(const CalculationState& s) {
+    if (s.Acceleration == 0.0) return {};
+    const StrokeTravel travel = travelOf(s);
+    if (!std::isfinite(travel.ramp) || !std::isfinite(travel.uniform))
+        return "The travel while accelerating and decelerating is too large to be calculated. Check the velocity and "
+               "acceleration time entered.";
+    const SeriesConstants k = constantsOf(s.SeriesCode);
+    for (int i = 1; i <= 8; ++i)
+        if (!std::isfinite(meanLoadOf(s, i, travel, k)))
+            return "The mean load of carriage " + std::to_string(i) +
+                   " cannot be calculated. Check the velocity conditions and the loads entered.";
+    return {};
 }

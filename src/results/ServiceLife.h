@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "app/CalculationState.h"
@@ -23,3 +24,8 @@ using MeanLoads = std::array<double, 9>;
 // `LifeDistance` and `LifeTime` (0 when no running time can be given).
 MeanLoads ComputeServiceLife(CalculationState& s);
 inline MeanLoads ComputeServiceLife() { return ComputeServiceLife(state()); }
+
+// Why the velocity conditions and the load tables give some carriage no
+// finite mean load (the travel of the ramps beyond the range of numbers);
+// empty when every mean load can be computed.
+std::string MeanLoadRefusal(const CalculationState& s);

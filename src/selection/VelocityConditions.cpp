@@ -19,10 +19,25 @@ WrittenLimit MinimumStroke(double velocity, double accelerationTime) {
     return writtenLimit(velocity * accelerationTime * 1000.0);
 }
 
-WrittenLimit MaximumRate(double velocity, double accelerationTime, double strokeLength) {
+namespace {
+
+double unwrittenMaximumRate(double velocity, double accelerationTime, double strokeLength) {
     const double x = strokeLength / 1000.0 - velocity * accelerationTime;
     const double t = x / velocity + 2.0 * accelerationTime;
-    return writtenLimit(std::floor(1000000.0 * (30.0 / t)) / 1000000.0);
+    return std::floor(1000000.0 * (30.0 / t)) / 1000000.0;
+}
+
+}  // namespace
+
+WrittenLimit MaximumRate(double velocity, double accelerationTime, double strokeLength) {
+    return writtenLimit(unwrittenMaximumRate(velocity, accelerationTime, strokeLength));
+}
+
+bool MotionFinite(double velocity, double accelerationTime, double strokeLength) {
+    const double acceleration = velocity / accelerationTime;
+    const double rate = unwrittenMaximumRate(velocity, accelerationTime, strokeLength);
+    return std::isfinite(velocity * accelerationTime * 1000.0) && std::isfinite(1000.0 * velocity * accelerationTime) &&
+           std::isfinite(acceleration) && acceleration > 0.0 && std::isfinite(rate) && rate >= 0.0;
 }
 
 namespace {
@@ -33,6 +48,17 @@ FieldRuling rejected(std::string message, std::string replacement) {
     return FieldRuling{false, std::move(message), std::move(replacement)};
 }
 
+// Until V and T1 are both positive numbers, the one that is not is put right
+// by its own check and the pair cannot be judged yet.
+bool motionHolds(std::string_view velocityText, std::string_view accelerationTimeText, std::string_view strokeText) {
+    return !positiveNumber(velocityText) || !positiveNumber(accelerationTimeText) ||
+           MotionFinite(LeadingNumber(velocityText), LeadingNumber(accelerationTimeText), LeadingNumber(strokeText));
+}
+
+// Neither accepted nor replaced: the field keeps its text, and its focus
+// does not come back (the same text would be refused again).
+FieldRuling leftAsItStands(std::string_view text) { return rejected({}, std::string(text)); }
+
 }  // namespace
 
 FieldRuling RuleVelocity(std::string_view velocityText) {
@@ -40,14 +66,23 @@ FieldRuling RuleVelocity(std::string_view velocityText) {
     return rejected({}, DefaultVelocityText);
 }
 
-FieldRuling RuleAccelerationTime(std::string_view accelerationTimeText) {
-    if (positiveNumber(accelerationTimeText)) return {};
+FieldRuling RuleVelocity(std::string_view velocityText, std::string_view accelerationTimeText,
+                         std::string_view strokeText) {
+    if (positiveNumber(velocityText) && motionHolds(velocityText, accelerationTimeText, strokeText)) return {};
+    return rejected({}, DefaultVelocityText);
+}
+
+FieldRuling RuleAccelerationTime(std::string_view velocityText, std::string_view accelerationTimeText,
+                                 std::string_view strokeText) {
+    if (positiveNumber(accelerationTimeText) && motionHolds(velocityText, accelerationTimeText, strokeText)) return {};
     return rejected({}, DefaultAccelerationTimeText);
 }
 
 FieldRuling RuleStroke(std::string_view velocityText, std::string_view accelerationTimeText,
                        std::string_view strokeText) {
-    const WrittenLimit minimum = MinimumStroke(LeadingNumber(velocityText), LeadingNumber(accelerationTimeText));
+    const double velocity = LeadingNumber(velocityText), accelerationTime = LeadingNumber(accelerationTimeText);
+    if (!MotionFinite(velocity, accelerationTime, LeadingNumber(strokeText))) return leftAsItStands(strokeText);
+    const WrittenLimit minimum = MinimumStroke(velocity, accelerationTime);
     if (LeadingNumber(strokeText) < minimum.value) return rejected(StrokeMessage + minimum.text, minimum.text);
     if (!positiveNumber(strokeText)) return rejected({}, minimum.text);
     return {};
@@ -55,8 +90,10 @@ FieldRuling RuleStroke(std::string_view velocityText, std::string_view accelerat
 
 FieldRuling RuleRate(std::string_view velocityText, std::string_view accelerationTimeText, std::string_view strokeText,
                      std::string_view rateText) {
-    const WrittenLimit maximum =
-        MaximumRate(LeadingNumber(velocityText), LeadingNumber(accelerationTimeText), LeadingNumber(strokeText));
+    const double velocity = LeadingNumber(velocityText), accelerationTime = LeadingNumber(accelerationTimeText);
+    const double strokeLength = LeadingNumber(strokeText);
+    if (!MotionFinite(velocity, accelerationTime, strokeLength)) return leftAsItStands(rateText);
+    const WrittenLimit maximum = MaximumRate(velocity, accelerationTime, strokeLength);
     if (LeadingNumber(rateText) > maximum.value) return rejected(RateMessage + maximum.text, maximum.text);
     if (!positiveNumber(rateText)) return rejected({}, maximum.text);
     return {};
@@ -74,6 +111,15 @@ InertiaNext JudgeInertiaNext(std::string_view velocityText, std::string_view acc
     const double rate = LeadingNumber(rateText);
     next.reciprocationsPerMinute = ToSingle(rate);
 
+    if (!MotionFinite(next.velocity, next.accelerationTime, next.strokeLength)) {
+        // T1 is at fault when V would do with T1's default; the two defaults
+        // always do together, so a second refusal at most sets T1 right too.
+        const bool velocityHolds =
+            MotionFinite(next.velocity, LeadingNumber(DefaultAccelerationTimeText), next.strokeLength);
+        next.refusal = velocityHolds ? Refusal::AccelerationTime : Refusal::Velocity;
+        next.replacement = velocityHolds ? DefaultAccelerationTimeText : DefaultVelocityText;
+        return next;
+    }
     const WrittenLimit minimum = MinimumStroke(next.velocity, next.accelerationTime);
     if (next.strokeLength < minimum.value) {
         next.refusal = Refusal::Stroke;

@@ -25,6 +25,12 @@ WrittenLimit MinimumStroke(double velocity, double accelerationTime);
 // rounded, to six decimals so that the limit never exceeds the true rate.
 WrittenLimit MaximumRate(double velocity, double accelerationTime, double strokeLength);
 
+// Whether every quantity the inertia mode derives from V, T1 and Ls has a
+// value: the travel of the ramps in both orders of its product (the page's
+// and the service life's), the acceleration, which must not vanish either (0
+// stands for "without inertia force"), and the maximum rate.
+bool MotionFinite(double velocity, double accelerationTime, double strokeLength);
+
 // What a field check decides. An empty message rejects without a message.
 struct FieldRuling {
     bool accepted = true;
@@ -32,20 +38,30 @@ struct FieldRuling {
     std::string replacement;
 };
 
-// V (m/s) and T1 (s): positive numbers, otherwise their defaults.
-FieldRuling RuleVelocity(std::string_view velocityText);
-FieldRuling RuleAccelerationTime(std::string_view accelerationTimeText);
+// V (m/s) and T1 (s): positive numbers, otherwise their defaults. With
+// inertia force they must also keep the motion finite with the other of the
+// two (once that one is a positive number itself) and Ls as they stand.
+FieldRuling RuleVelocity(std::string_view velocityText);  // without inertia force
+FieldRuling RuleVelocity(std::string_view velocityText, std::string_view accelerationTimeText,
+                         std::string_view strokeText);
+FieldRuling RuleAccelerationTime(std::string_view velocityText, std::string_view accelerationTimeText,
+                                 std::string_view strokeText);
 // Ls (mm): at least the minimum stroke for the V and T1 fields as they stand.
+// Where V and T1 give the motion no finite measure there is nothing to judge
+// Ls against: it is neither accepted nor replaced, and "Next" sets V or T1
+// right first.
 FieldRuling RuleStroke(std::string_view velocityText, std::string_view accelerationTimeText,
                        std::string_view strokeText);
-// N (1/min): above 0 and at most the maximum rate for V, T1 and Ls.
+// N (1/min): above 0 and at most the maximum rate for V, T1 and Ls; left
+// alone like Ls where the motion has no finite measure.
 FieldRuling RuleRate(std::string_view velocityText, std::string_view accelerationTimeText, std::string_view strokeText,
                      std::string_view rateText);
 
 // "Next" with inertia force: the values it stores (in this order, whatever
-// the outcome), and whether it goes on or refuses with a message and a text
-// for the stroke or the rate field.
-enum class Refusal { None, Stroke, Rate };
+// the outcome), and whether it goes on or refuses with a text for the field
+// named, and a message for the stroke or the rate. V or T1 is refused first,
+// silently with its default, when the motion has no finite measure.
+enum class Refusal { None, Velocity, AccelerationTime, Stroke, Rate };
 struct InertiaNext {
     double velocity = 0.0;
     double accelerationTime = 0.0;

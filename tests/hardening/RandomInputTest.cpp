@@ -149,9 +149,16 @@ TEST_P(CalculationRandom, RefusesOrGivesFiniteResults) {
         s.PitchingMomentRating = rating(30), s.YawingMomentRating = rating(30);
         s.RollingMomentRating = static_cast<float>(rating(30));
         s.PreloadForce = dice.chance(0.2) ? 0.0f : static_cast<float>(dice.uniform(0, 130) * s.DynamicLoadRating);
-        // As the velocity page holds them: V, T1 above 0, Ls at least the travel of T1.
-        s.Velocity = dice.uniform(0.001, 10.0), s.AccelerationTime = dice.uniform(0.001, 2.0);
-        s.StrokeLength = 1000.0 * s.Velocity * s.AccelerationTime * (dice.chance(0.3) ? 1.0 : dice.uniform(1, 20));
+        // As the velocity page holds them: V, T1 above 0, Ls at least the travel of T1 as written (the written minimum
+        // may lie just below the product); or, besides everyday states, V up to the largest double and T1 down to the
+        // smallest.
+        const bool extreme = !everyday && dice.chance(0.3);
+        const auto power = [&](double low, double high) { return std::pow(10.0, dice.uniform(low, high)); };
+        s.Velocity = extreme ? dice.pick(std::array{DBL_MAX, 1e308, power(-30, 308)}) : dice.uniform(0.001, 10.0);
+        s.AccelerationTime =
+            extreme ? dice.pick(std::array{DBL_TRUE_MIN, 1.0, power(-323, 3)}) : dice.uniform(0.001, 2.0);
+        s.StrokeLength = LeadingNumber(
+            NumberText(s.Velocity * s.AccelerationTime * 1000.0 * (dice.chance(0.3) ? 1.0 : dice.uniform(1, 20))));
         s.ReciprocationsPerMinute = static_cast<float>(dice.uniform(1.0, 200.0));
         s.Acceleration = dice.chance(0.35) ? 0.0 : s.Velocity / s.AccelerationTime;
         std::array<std::string, 30> texts;
@@ -189,6 +196,14 @@ TEST_P(CalculationRandom, RefusesOrGivesFiniteResults) {
         const MeanLoads mean = ComputeServiceLife(s);
         for (int i = 1; i <= 8; ++i)
             expect(std::isfinite(mean[i]) && mean[i] >= 0 && std::isfinite(s.MeanLoad[i]), "mean load", i);
+        // A mean lies among the loads it averages, but for the two roundings to 32 bits (which flush a power below
+        // the 32-bit range to 0).
+        for (int i = 1; i <= N; ++i) {
+            const auto& e = s.EquivalentLoad[i];
+            const double least = std::min({e[1], e[2], e[3]}), most = std::max({e[1], e[2], e[3]});
+            expect(mean[i] >= least * (1 - 0x1p-22) - 1e-11 && mean[i] <= most * (1 + 0x1p-22) + 1e-11,
+                   "mean load outside the phase loads", i);
+        }
         expect(std::isfinite(s.StaticSafetyFactor) && s.StaticSafetyFactor >= 0 && std::isfinite(s.LifeDistance) &&
                    s.LifeDistance >= 0 && std::isfinite(s.LifeTime) && s.LifeTime >= 0,
                "static safety factor or service life negative or not finite");

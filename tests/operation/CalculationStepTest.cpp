@@ -93,8 +93,8 @@ TEST_F(CalculationStep, StoresPiForTiltedOnlyAndRunsNothingOutsideTheTable) {
     EXPECT_EQ(std::bit_cast<std::uint32_t>(state().Pi), 0x40490FDBu);
 }
 
-// Every installation refuses what its layout would divide by zero, and loads beyond the range of numbers, leaving the
-// tables cleared, the scratch moments as they were, the entries stored.
+// Every installation refuses what its layout would divide by zero, and loads or mean loads beyond the range of
+// numbers, leaving the tables cleared, the scratch moments as they were, the entries stored.
 TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
     const std::string huge = "1" + std::string(307, '0'), tiny = "0." + std::string(305, '0') + "1";
     const struct {
@@ -102,7 +102,8 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
         std::vector<std::pair<int, std::string>> texts;  // Text box, text
         float rolling;
         double pitching, yawing;
-        const char* words;  // expected in the warning; empty when the layout calculates
+        const char* words;      // expected in the warning; empty when the layout calculates
+        double velocity = 1.0;  // with T1 = 0.001 s
     } cases[] = {
         {1, {{3, "0"}}, 0.4f, 0.3, 0.3, "carriage span L1"},
         {6, {{3, "0"}}, 0.4f, 0.3, 0.3, "carriage span L1"},
@@ -119,12 +120,14 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
         {1, {{3, tiny}}, 0.4f, 0.3, 0.3, "load of carriage"},
         {7, {{4, huge}}, 0.4f, 0.3, 0.3, "load of carriage"},
         {6, {{5, tiny}}, 0.4f, 0.3, 0.3, "load of carriage"},
+        {5, {}, 0.4f, 0.3, 0.3, "velocity", 1e306},  // 1000 V T1 beyond the range: no mean load
     };
     for (int installation = 0; installation < 5; ++installation)
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << installation << "/" << c.combination << " " << c.words);
             state() = CalculationState{};
             ASSERT_TRUE(Step(0, 7).calculated);
+            state().Velocity = c.velocity, state().AccelerationTime = 0.001, state().StrokeLength = 1e306;
             const double scratch[3] = {state().RollingMoment, state().PitchingMoment, state().YawingMoment};
             Texts texts = SoundTexts();
             for (const auto& [box, text] : c.texts) texts[box - 1] = text;

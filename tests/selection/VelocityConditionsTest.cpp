@@ -42,4 +42,36 @@ TEST(VelocityNext, WrittenLimitsAreAlwaysAccepted) {
         }
 }
 
+// V and T1 that leave some derived quantity without a finite value: each field refuses its entry with its default,
+// the stroke and the rate are left as they stand with no limit to write, and "Next" refuses V or T1, whichever is at
+// fault. Without inertia force V alone counts.
+TEST(VelocityNext, MotionWithoutFiniteMeasureIsRefused) {
+    const std::string huge = "1" + std::string(308, '0');
+    const struct {
+        std::string v, t1, ls;
+        Refusal next;
+    } cases[] = {
+        {huge, "0.05", "487.5", Refusal::Velocity},                                     // 1000 V T1
+        {"1" + std::string(306, '0'), "0.001", "487.5", Refusal::Velocity},             // (1000 V) T1 only
+        {"1", "0." + std::string(309, '0') + "1", "487.5", Refusal::AccelerationTime},  // V / T1
+        {huge, "0." + std::string(309, '0') + "1", "487.5", Refusal::Velocity},
+        {"0." + std::string(319, '0') + "1", "10000000000", "487.5", Refusal::AccelerationTime},  // V / T1 is 0
+        {"0.0000000000001", "0." + std::string(319, '0') + "1", "0", Refusal::AccelerationTime},  // no maximum rate
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.v.substr(0, 24) + " " + c.t1.substr(0, 24) + " " + c.ls);
+        EXPECT_TRUE(RuleVelocity(c.v).accepted);
+        const FieldRuling v = RuleVelocity(c.v, c.t1, c.ls), t1 = RuleAccelerationTime(c.v, c.t1, c.ls);
+        EXPECT_TRUE(!v.accepted && v.message.empty() && v.replacement == DefaultVelocityText);
+        EXPECT_TRUE(!t1.accepted && t1.message.empty() && t1.replacement == DefaultAccelerationTimeText);
+        const FieldRuling ls = RuleStroke(c.v, c.t1, c.ls), n = RuleRate(c.v, c.t1, c.ls, "5");
+        EXPECT_TRUE(!ls.accepted && ls.message.empty() && ls.replacement == c.ls);
+        EXPECT_TRUE(!n.accepted && n.message.empty() && n.replacement == "5");
+        const InertiaNext next = JudgeInertiaNext(c.v, c.t1, c.ls, "5");
+        EXPECT_EQ(next.refusal, c.next);
+        EXPECT_TRUE(next.message.empty());
+        EXPECT_EQ(next.replacement, c.next == Refusal::Velocity ? DefaultVelocityText : DefaultAccelerationTimeText);
+    }
+}
+
 }  // namespace

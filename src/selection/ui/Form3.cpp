@@ -132,8 +132,15 @@ Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text4);
 
-    Text1->setCheck([](const QString& text) { return verdictOf(RuleVelocity(text.toStdString())); });
-    Text2->setCheck([](const QString& text) { return verdictOf(RuleAccelerationTime(text.toStdString())); });
+    // Without inertia force V is all that is used; with it, V and T1 are
+    // judged together with the stroke as it stands.
+    Text1->setCheck([this](const QString& text) {
+        const std::string velocity = text.toStdString();
+        return verdictOf(withInertia_ ? RuleVelocity(velocity, textOf(Text2), textOf(Text3)) : RuleVelocity(velocity));
+    });
+    Text2->setCheck([this](const QString& text) {
+        return verdictOf(RuleAccelerationTime(textOf(Text1), text.toStdString(), textOf(Text3)));
+    });
     Text3->setCheck([this](const QString& text) {
         return verdictOf(RuleStroke(textOf(Text1), textOf(Text2), text.toStdString()));
     });
@@ -209,8 +216,9 @@ void Form3::nextWithInertia() {
     s.StrokeLength = next.strokeLength;
     s.ReciprocationsPerMinute = next.reciprocationsPerMinute;
     if (next.refusal != Refusal::None) {
-        NumberField* field = next.refusal == Refusal::Stroke ? Text3 : Text4;
-        warn(warningTitle, QString::fromStdString(next.message));
+        NumberField* const fields[] = {nullptr, Text1, Text2, Text3, Text4};  // in the order of Refusal
+        NumberField* field = fields[static_cast<int>(next.refusal)];
+        if (!next.message.empty()) warn(warningTitle, QString::fromStdString(next.message));
         field->setText(QString::fromStdString(next.replacement));
         field->setFocus(Qt::OtherFocusReason);
         return;

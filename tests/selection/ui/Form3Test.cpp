@@ -49,6 +49,8 @@ protected:
 
     Form3* page = &form3();
     Messages messages;
+    // V and T1 that give the motion no finite measure together with the defaults.
+    const std::string hugeVelocity = "1" + std::string(308, '0'), tinyTime = "0." + std::string(309, '0') + "1";
     MessageSink previousSink_;
 };
 
@@ -58,7 +60,9 @@ TEST_F(Form3Page, FieldChecksOnLeaving) {
     const std::tuple<NumberField*, const char*, const char*, const char*, const char*, const char*, bool> cases[] = {
         {page->Text3, "0.2", "0.1", "19", StrokeMessage, "20", true},
         {page->Text4, "0.25", "0.05", "15.1", RateMessage, "15", true},
-        {page->Text4, "0.000000001", "0.05", "5", RateMessage, "0", false}};
+        {page->Text4, "0.000000001", "0.05", "5", RateMessage, "0", false},
+        {page->Text1, "0.25", "0.05", hugeVelocity.c_str(), nullptr, DefaultVelocityText, true},
+        {page->Text2, "1", "0.05", tinyTime.c_str(), nullptr, DefaultAccelerationTimeText, true}};
     for (const auto& [field, v, t1, typed, prefix, after, focusBack] : cases) {
         fill(v, t1, "487.5", "5.0");
         type(field, typed);
@@ -69,19 +73,25 @@ TEST_F(Form3Page, FieldChecksOnLeaving) {
     }
 }
 
-// Values are stored whatever the outcome; a refusal (stroke first) writes the limit, which "Next" judges again.
+// Values are stored whatever the outcome; a refusal (V or T1 without a finite motion, then the stroke) writes the
+// default or the limit, which "Next" judges again.
 TEST_F(Form3Page, NextWithInertia) {
     page->Option2->click();
     struct Case {
-        const char *v, *t1, *ls, *n, *prefix, *limit;  // prefix null: goes on
+        const char *v, *t1, *ls, *n;
+        NumberField* field;          // refused into this field; null: goes on
+        const char *prefix, *limit;  // the warning, if any, and the text written
         bool secondNextGoesOn;
     };
     const Case cases[] = {
-        {"0.25", "0.05", "550", "13.333333", nullptr, "", true},  // its 32-bit copy lies above the limit
-        {"0.25", "0.05", "550", "13.3333331", RateMessage, "13.333333", true},
-        {"0.25", "0.05", "12.4", "999", StrokeMessage, "12.5", false},
-        {"0.2", "0.1", "19", "5", StrokeMessage, "20", true},
-        {"0.000000001", "0.05", "487.5", "5", RateMessage, "0", false},
+        {"0.25", "0.05", "550", "13.333333", nullptr, nullptr, "", true},  // its 32-bit copy lies above the limit
+        {"0.25", "0.05", "550", "13.3333331", page->Text4, RateMessage, "13.333333", true},
+        {"0.25", "0.05", "12.4", "999", page->Text3, StrokeMessage, "12.5", false},
+        {"0.2", "0.1", "19", "5", page->Text3, StrokeMessage, "20", true},
+        {"0.000000001", "0.05", "487.5", "5", page->Text4, RateMessage, "0", false},
+        // as left without inertia force, or put in by no check at all
+        {hugeVelocity.c_str(), "0.05", "487.5", "5", page->Text1, nullptr, DefaultVelocityText, true},
+        {"0.25", tinyTime.c_str(), "487.5", "5", page->Text2, nullptr, DefaultAccelerationTimeText, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.ls) + " " + c.n);
@@ -96,12 +106,11 @@ TEST_F(Form3Page, NextWithInertia) {
         EXPECT_EQ(std::tuple(s.Velocity, s.AccelerationTime, s.StrokeLength, s.ReciprocationsPerMinute),
                   std::tuple(LeadingNumber(c.v), LeadingNumber(c.t1), LeadingNumber(c.ls),
                              static_cast<float>(LeadingNumber(c.n))));
-        EXPECT_EQ(s.Acceleration, c.prefix == nullptr ? LeadingNumber(c.v) / LeadingNumber(c.t1) : -1.0);
-        EXPECT_EQ(page->isVisible(), c.prefix != nullptr);
-        if (c.prefix == nullptr) continue;
-        NumberField* field = c.prefix == StrokeMessage ? page->Text3 : page->Text4;
-        EXPECT_EQ(field->text().toStdString(), c.limit);
-        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(s.Acceleration, c.field == nullptr ? LeadingNumber(c.v) / LeadingNumber(c.t1) : -1.0);
+        EXPECT_EQ(page->isVisible(), c.field != nullptr);
+        if (c.field == nullptr) continue;
+        EXPECT_EQ(c.field->text().toStdString(), c.limit);
+        EXPECT_TRUE(c.field->hasFocus());
         QTest::mouseClick(page->Command1, Qt::LeftButton);
         EXPECT_EQ(page->isVisible(), !c.secondNextGoesOn);
     }
@@ -125,11 +134,12 @@ TEST_F(Form3Page, RefusedCheckHoldsTheClickAndNextWithoutInertia) {
     state().AccelerationTime = state().StrokeLength = state().Acceleration = 7.0;
     state().ReciprocationsPerMinute = 7.0f;
     fill("1.5", "0", "", "999");
+    type(page->Text1, hugeVelocity.c_str());  // without T1 nothing overflows
     QTest::mouseClick(page->Command1, Qt::LeftButton);
     EXPECT_TRUE(form4().isVisible());
     const CalculationState& s = state();
     EXPECT_EQ(std::tuple(s.Velocity, s.Acceleration, s.AccelerationTime, s.StrokeLength, s.ReciprocationsPerMinute),
-              std::tuple(1.5, 0.0, 7.0, 7.0, 7.0f));
+              std::tuple(1e308, 0.0, 7.0, 7.0, 7.0f));
 }
 
 }  // namespace
