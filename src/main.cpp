@@ -1,20 +1,59 @@
 #include <QApplication>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/ui/Pages.h"
 #include "selection/ui/Form1.h"
 
+namespace {
+
+const char* const kNoDesktop = "The calculator needs a desktop session: start it from one, or under xvfb-run.\n";
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// What Qt says while it opens the display is held back: when no display can
+// be opened it ends with a page of plugin diagnostics, of which the user
+// needs one line. Otherwise it is passed on once the display is open.
+struct StartupMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+std::vector<StartupMessage>& heldBack() {
+    static std::vector<StartupMessage> messages;
+    return messages;
+}
+
+void holdBackStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(kNoDesktop, stderr);
+        std::_Exit(1);
+    }
+    heldBack().push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // Without a desktop Qt would abort with a page of diagnostics; say it in
-    // one line instead.
-    const bool platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
-    const bool display = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
-    if (!platformChosen && !display) {
-        std::fputs("The calculator needs a desktop session: start it from one, or under xvfb-run.\n", stderr);
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        std::fputs(kNoDesktop, stderr);
         return 1;
     }
+    const QtMessageHandler standard = qInstallMessageHandler(holdBackStartupMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(standard);
+    for (const StartupMessage& m : heldBack())
+        standard(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+    heldBack().clear();
+
     // Hiding a page to show the next must never end the program; only
     // closing a page's window or "Exit" does.
     QApplication::setQuitOnLastWindowClosed(false);

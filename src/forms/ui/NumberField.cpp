@@ -1,6 +1,7 @@
 #include "forms/ui/NumberField.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -10,6 +11,9 @@
 #include "forms/ui/MessageService.h"
 
 NumberField::NumberField(QWidget* parent, bool allowMinus) : QLineEdit(parent), allowMinus_(allowMinus) {
+    // A drop changes the text without the focus ever entering the field, so
+    // no check would follow it. Number boxes take typed and pasted text only.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString clean = filtered(text);
         if (clean != text) {
@@ -76,6 +80,10 @@ void NumberField::inputMethodEvent(QInputMethodEvent* event) {
     }
     QLineEdit::inputMethodEvent(event);
 }
+
+void NumberField::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
+void NumberField::dragMoveEvent(QDragMoveEvent* event) { event->ignore(); }
+void NumberField::dropEvent(QDropEvent* event) { event->ignore(); }
 
 void NumberField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -12,6 +13,58 @@
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
 #include "forms/ui/PageIcon.h"
+
+namespace {
+
+// The window that should be active instead of a hidden page: a message box in
+// front of the pages, else the page that is shown (there is at most one).
+QWidget* windowInFront() {
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal->isVisible()) return modal;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<Page*>(window) != nullptr && window->isVisible()) return window;
+    return nullptr;
+}
+
+bool isKeyboardInput(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride ||
+           type == QEvent::InputMethod;
+}
+
+bool isClickOrShortcut(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick || type == QEvent::Wheel || type == QEvent::ContextMenu ||
+           type == QEvent::Shortcut;
+}
+
+// Under load the window system delivers queued keys to the window it last
+// held active, which may be a page that has been hidden since. A hidden page
+// acts on nothing: its keys belong to the window in front, where the user
+// typed them, and a click on it cannot have been meant.
+class HiddenPageGuard : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (!watched->isWidgetType() || !(isKeyboardInput(type) || isClickOrShortcut(type))) return false;
+        auto* page = qobject_cast<Page*>(static_cast<QWidget*>(watched)->window());
+        if (page == nullptr || page->isVisible()) return false;
+        QWidget* front = isKeyboardInput(type) ? windowInFront() : nullptr;
+        if (front != nullptr)
+            QCoreApplication::sendEvent(front->focusWidget() != nullptr ? front->focusWidget() : front, event);
+        else
+            event->accept();
+        return true;
+    }
+};
+
+void guardHiddenPages() {
+    static QPointer<HiddenPageGuard> guard;
+    if (guard || QCoreApplication::instance() == nullptr) return;
+    guard = new HiddenPageGuard;
+    guard->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(guard);
+}
+
+}  // namespace
 
 Page::Page(const QString& caption, int clientWidthTwips, int clientHeightTwips) : QWidget(nullptr) {
     setWindowTitle(caption);
@@ -23,6 +76,7 @@ Page::Page(const QString& caption, int clientWidthTwips, int clientHeightTwips) 
     setFont(pageFont(9));
     setWindowIcon(pageIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
+    guardHiddenPages();
 }
 
 void Page::showPage() {
@@ -38,6 +92,10 @@ void Page::showPage() {
     if (first) centreOnScreen();
     raise();
     activateWindow();
+    // At once, not when the window system gets round to it: until then Qt
+    // would count the page just hidden as the active one, and focus moves in
+    // the shown page would run no field check.
+    QApplication::setActiveWindow(this);
     // Explicitly, on every showing: window activation also follows every
     // message box, and must not repeat a page's activation behaviour.
     onActivate();
@@ -73,6 +131,23 @@ bool Page::checksPassed() {
     field->runCheck();
     const bool rejected = FieldChecks::takeRejection();
     return !rejected && shownMessageCount() == messagesBefore;
+}
+
+bool Page::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !isVisible()) {
+        // An activation that the window system reports after the page was
+        // hidden again. Left alone, Qt would move this page's focus to the next
+        // button in its tab order ("Exit" after "Back" on the result page),
+        // where the next showing would find it, and send the keys that follow
+        // here. The page in front takes the activation back before Qt moves any
+        // focus, so nothing changes: neither the page in front loses its focus
+        // (no field check runs) nor does this page's remembered focus move.
+        QWidget* front = windowInFront();
+        QApplication::setActiveWindow(front);
+        if (front != nullptr) front->activateWindow();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void Page::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,7 @@ public:
 protected:
     virtual void onLoad() {}
     virtual void onActivate() {}
+    bool event(QEvent* event) override;
     // Closing the window ends the program at once, without a question.
     void closeEvent(QCloseEvent* event) override;
 

@@ -338,6 +338,9 @@ Form5::Form5() : Page(QStringLiteral("Result"), 12075, 10065) {
 }
 
 void Form5::onActivate() {
+    // Every showing starts on "Back", first in the tab order, so that Enter
+    // never finds "Exit" or "Print" left over from an earlier visit.
+    Command1->setFocus(Qt::OtherFocusReason);
     CalculationState& s = state();
     const MeanLoads mean = ComputeServiceLife(s);
     const std::string separator = QLocale().decimalPoint().toStdString();

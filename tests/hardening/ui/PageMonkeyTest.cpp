@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 #include "../Random.h"
 #include "app/CalculationState.h"
@@ -216,6 +218,106 @@ TEST_F(PageMonkey, RateBoxWithoutAnyAcceptedTextLetsTheClickThrough) {
     EXPECT_EQ(page.Text4->text(), "0");
     EXPECT_FALSE(page.isVisible());
     EXPECT_TRUE(form2().isVisible());
+}
+
+// A busy machine delivers held or repeated keys all at once, each to the window that the platform holds active when it
+// arrives, and may report a page active after it has been hidden again. Neither may press a button that the shown
+// page's own focus rules did not lead to, "Exit" above all.
+TEST_F(PageMonkey, FloodOfKeysAndStaleActivationsKeepTheProgramAndItsEntries) {
+    auto keyToActiveWindow = [](Qt::Key key) {
+        if (QWindow* window = QGuiApplication::focusWindow()) QTest::keyClick(window, key);
+    };
+    auto staleActivation = [] {
+        for (Page* page : pages())
+            if (!page->isVisible() && page != &form1()) return QApplication::setActiveWindow(page);
+    };
+    auto entries = [] {
+        std::vector<QString> out;
+        for (QWidget* page : {static_cast<QWidget*>(&form3()), static_cast<QWidget*>(&form4())})
+            for (auto* field : page->findChildren<QLineEdit*>()) out.push_back(field->text());
+        return out;
+    };
+    for (bool inertia : {false, true}) {
+        SCOPED_TRACE(inertia ? "with inertia force" : "without inertia force");
+        reach(3, 0, 0);
+        if (inertia) click(form3().Option2);
+        click(form3().Command1);
+        click(form4().Command1);
+        ASSERT_TRUE(settle(&form5()));
+        const std::vector<QString> before = entries();
+        for (int round = 0; round < 2; ++round) {
+            for (int n = 0; n < 300; ++n) {
+                const Qt::Key key = n % 50 == 49 ? Qt::Key_Space : Qt::Key_Return;
+                QMetaObject::invokeMethod(
+                    qApp, [=] { keyToActiveWindow(key); }, Qt::QueuedConnection);
+                if (n % 7 == 3) QMetaObject::invokeMethod(qApp, staleActivation, Qt::QueuedConnection);
+            }
+            QTest::qWait(20);
+            ASSERT_FALSE(ended_) << "round " << round;
+            const std::vector<Page*> all = pages();
+            ASSERT_EQ(std::count_if(all.begin(), all.end(), [](Page* p) { return p->isVisible(); }), 1);
+        }
+        EXPECT_EQ(entries(), before);
+        EXPECT_EQ(state().Acceleration != 0.0, inertia);
+        endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ended_ = false;
+    }
+}
+
+// Keys that the window system still sends to a page hidden a moment ago belong to the page in front; clicks on it
+// cannot have been meant.
+TEST_F(PageMonkey, HiddenPageNeitherTakesKeysNorClicks) {
+    reach(3, 0, 0);
+    form3().Text1->setFocus(Qt::TabFocusReason);
+    navigate(form3(), form2());
+    form2().Command1->setFocus(Qt::OtherFocusReason);
+    for (Qt::Key key : {Qt::Key_9, Qt::Key_9, Qt::Key_Tab}) QTest::keyClick(form3().windowHandle(), key);
+    EXPECT_EQ(form3().Text1->text(), "0.25");
+    EXPECT_NE(form2().focusWidget(), form2().Command1);  // the Tab moved on in the page in front
+    // The page in front is the active one at once, so the check runs on such a Tab too.
+    navigate(form2(), form3());
+    form3().Text1->setText(QStringLiteral("0"));
+    QTest::keyClick(form2().windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(form3().Text1->text(), "0.25");
+
+    reach(5, 0, 0);
+    navigate(form5(), form4());
+    for (QAbstractButton* button : {form5().Command2, form5().Command1}) QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(ended_);
+    EXPECT_TRUE(form4().isVisible() && !form5().isVisible());
+}
+
+// Text dragged from elsewhere would change a field without the focus ever entering it, so without any check.
+TEST_F(PageMonkey, NumberFieldsTakeNoDrops) {
+    reach(3, 0, 0);
+    click(form3().Option2);
+    for (Page* page : {static_cast<Page*>(&form3()), static_cast<Page*>(&form4())}) {
+        if (!page->isVisible()) click(form3().Command1);
+        ASSERT_TRUE(page->isVisible());
+        const QList<NumberField*> fields = page->findChildren<NumberField*>();
+        for (NumberField* field : fields) {
+            if (!field->isVisible()) continue;
+            EXPECT_FALSE(field->acceptDrops());
+            for (bool focused : {false, true}) {
+                (focused ? field : fields[field == fields[0] ? 1 : 0])->setFocus(Qt::TabFocusReason);
+                QWidget* const focus = QApplication::focusWidget();
+                const QString text = field->text();
+                for (const char* dropped : {"0", ".", "-5"}) {
+                    QMimeData mime;
+                    mime.setText(QString::fromLatin1(dropped));
+                    const QPoint at = field->rect().center();
+                    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(field, &enter);
+                    QCoreApplication::sendEvent(field, &drop);
+                    EXPECT_FALSE(enter.isAccepted() || drop.isAccepted());
+                }
+                EXPECT_EQ(field->text(), text);
+                EXPECT_EQ(QApplication::focusWidget(), focus);
+            }
+        }
+    }
 }
 
 }  // namespace
