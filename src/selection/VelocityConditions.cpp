@@ -1,7 +1,6 @@
 #include "selection/VelocityConditions.h"
 
 #include <cmath>
-#include <limits>
 
 #include "forms/NumberText.h"
 
@@ -9,9 +8,6 @@ WrittenLimit writtenLimit(double raw) {
     WrittenLimit limit;
     limit.text = NumberText(raw);
     limit.value = LeadingNumber(limit.text);
-    // A limit beyond the range of a double is written as a text that reads
-    // back as 0; it stands for a limit that no entry can reach.
-    if (limit.value == 0.0 && raw > 1.0) limit.value = std::numeric_limits<double>::infinity();
     return limit;
 }
 
