@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
 #include <QTimer>
+
+#include "forms/ui/ApplicationFilter.h"
 
 namespace {
 
@@ -58,16 +59,6 @@ private:
     bool swallowRelease_ = false;
 };
 
-PressGuard* guard() {
-    static QPointer<PressGuard> instance;
-    if (!instance && QCoreApplication::instance()) {
-        instance = new PressGuard;
-        instance->setParent(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(instance);
-    }
-    return instance;
-}
-
 }  // namespace
 
 namespace FieldChecks {
@@ -83,7 +74,7 @@ bool takeRejection() {
 void forgetRejection() { rejected = false; }
 
 void swallowCurrentPress() {
-    if (PressGuard* g = guard()) g->arm();
+    if (auto* guard = applicationFilter<PressGuard>()) guard->arm();
 }
 
 }  // namespace FieldChecks

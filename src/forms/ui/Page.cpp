@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 #include "app/ui/Pages.h"
+#include "forms/ui/ApplicationFilter.h"
 #include "forms/ui/FieldChecks.h"
 #include "forms/ui/Fonts.h"
 #include "forms/ui/MessageService.h"
@@ -56,14 +56,6 @@ protected:
     }
 };
 
-void guardHiddenPages() {
-    static QPointer<HiddenPageGuard> guard;
-    if (guard || QCoreApplication::instance() == nullptr) return;
-    guard = new HiddenPageGuard;
-    guard->setParent(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(guard);
-}
-
 }  // namespace
 
 Page::Page(const QString& caption, int clientWidthTwips, int clientHeightTwips) : QWidget(nullptr) {
@@ -76,7 +68,7 @@ Page::Page(const QString& caption, int clientWidthTwips, int clientHeightTwips) 
     setFont(pageFont(9));
     setWindowIcon(pageIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
-    guardHiddenPages();
+    applicationFilter<HiddenPageGuard>();
 }
 
 void Page::showPage() {
