@@ -1,11 +1,13 @@
 #include "operation/CalculationStep.h"
 
 #include <cmath>
+#include <utility>
 
 #include "app/CalculationState.h"
 #include "forms/NumberText.h"
 #include "loads/LoadFrame.h"
 #include "loads/LoadProcedures.h"
+#include "results/ResultText.h"
 #include "results/ServiceLife.h"
 
 namespace {
@@ -44,19 +46,42 @@ void ClearLoadTables(CalculationState& s) {
     }
 }
 
-// A load that overflowed (huge entries, or spans so small that a share
-// overflows) must not reach the result page as a number.
-std::string NonFiniteLoadRefusal(const CalculationState& s) {
+bool shownWhole(double figure, double bound) { return std::fabs(figure) < bound; }
+
+// A figure the result page could not show whole (a load that overflowed, or
+// merely too long for its box) must not reach it. The service life is
+// computed here as the page will compute it as it opens, on a copy.
+std::string FigureRefusal(const CalculationState& s) {
+    const std::string tableBound = " is too large for the result page, which shows loads below 10000000 N.";
     const struct {
         const CalculationState::LoadTable& table;
         const char* name;
     } tables[] = {{s.RadialLoad, "radial"}, {s.LateralLoad, "lateral"}, {s.EquivalentLoad, "equivalent"}};
+    // The uniform phase first: without inertia force the page shows only it,
+    // and the other two phases equal it.
+    const std::pair<int, const char*> phases[] = {
+        {2, " at uniform speed"}, {1, " while accelerating"}, {3, " while decelerating"}};
     for (int i = 1; i <= 8; ++i)
         for (const auto& t : tables)
-            for (int j = 1; j <= 3; ++j)
-                if (!std::isfinite(t.table[i][j]))
-                    return std::string("The ") + t.name + " load of carriage " + std::to_string(i) +
-                           " is too large to be calculated. Check the masses, loads, positions and spans entered.";
+            for (const auto& [j, phase] : phases)
+                if (!shownWhole(t.table[i][j], kLargestTableFigure))
+                    return std::string("The ") + t.name + " load of carriage " + std::to_string(i) + phase +
+                           tableBound + " Check the masses, loads, positions and spans entered.";
+
+    CalculationState result = s;
+    const MeanLoads mean = ComputeServiceLife(result);
+    for (int i = 1; i <= 8; ++i)
+        if (!shownWhole(mean[i], kLargestTableFigure))
+            return "The mean load of carriage " + std::to_string(i) + tableBound +
+                   " Check the velocity conditions and the loads entered.";
+    const std::string lifeBound = " is too large for the result page, which shows it up to 30 digits long.";
+    if (!shownWhole(result.StaticSafetyFactor, kLargestLifeFigure))
+        return "The static safety factor" + lifeBound + " Check the masses and loads entered.";
+    if (!shownWhole(result.LifeDistance, kLargestLifeFigure))
+        return "The service life distance" + lifeBound + " Check the masses and loads entered.";
+    if (!shownWhole(result.LifeTime, kLargestLifeFigure))
+        return "The service life time" + lifeBound +
+               " Check the stroke length, the reciprocations per minute and the loads entered.";
     return {};
 }
 
@@ -79,10 +104,7 @@ StepOutcome RunCalculationStep(const std::array<std::string, 30>& texts) {
     if (outcome.refusal.empty()) {
         const double scratch[3] = {s.RollingMoment, s.PitchingMoment, s.YawingMoment};
         procedure();
-        outcome.refusal = NonFiniteLoadRefusal(s);
-        // The result page computes the mean loads as it opens; what it could
-        // not compute is refused here, while the page can still say so.
-        if (outcome.refusal.empty()) outcome.refusal = MeanLoadRefusal(s);
+        outcome.refusal = FigureRefusal(s);
         if (!outcome.refusal.empty()) {
             ClearLoadTables(s);
             s.RollingMoment = scratch[0];

@@ -9,8 +9,8 @@
 struct StepOutcome {
     bool calculated = true;
     // When the step refuses (a divisor of the chosen layout is zero, or a
-    // load would not be finite): the warning to show, in plain words. The
-    // tables are then left cleared.
+    // figure of the result would not show whole on the result page): the
+    // warning to show, in plain words. The tables are then left cleared.
     std::string refusal;
 };
 

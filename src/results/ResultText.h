@@ -29,6 +29,13 @@ std::string MeanLoadCellText(double meanLoad, std::string_view decimalSeparator)
 // The static safety factor cut (not rounded) to one decimal: 2.96 -> 2.9.
 double CutToTenth(double value);
 
+// The result page's boxes hold, in the page font, every figure below these
+// bounds whole: a table cell (65 px, 12-px face) "-9999999.9" with room to
+// spare, a figure of the service life frame (241 px, 13-px bold face) 31
+// digits. A calculation with a figure at or beyond them is not shown.
+inline constexpr double kLargestTableFigure = 1e7;  // N, loads and mean loads
+inline constexpr double kLargestLifeFigure = 1e30;  // fs, km, hours
+
 // Carriage columns of the result table for a combination index: 1 to 4 on
 // one rail, 2, 4, 6 or 8 on two rails, none for an unknown index.
 int CarriageColumns(int combinationIndex);

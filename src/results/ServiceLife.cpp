@@ -132,17 +132,3 @@ MeanLoads ComputeServiceLife(CalculationState& s) {
         s.LifeTime = (s.LifeDistance * 1000000.0) / (2.0 * s.StrokeLength * reciprocations * 60.0);
     return mean;
 }
-
-std::string MeanLoadRefusal(const CalculationState& s) {
-    if (s.Acceleration == 0.0) return {};
-    const StrokeTravel travel = travelOf(s);
-    if (!std::isfinite(travel.ramp) || !std::isfinite(travel.uniform))
-        return "The travel while accelerating and decelerating is too large to be calculated. Check the velocity and "
-               "acceleration time entered.";
-    const SeriesConstants k = constantsOf(s.SeriesCode);
-    for (int i = 1; i <= 8; ++i)
-        if (!std::isfinite(meanLoadOf(s, i, travel, k)))
-            return "The mean load of carriage " + std::to_string(i) +
-                   " cannot be calculated. Check the velocity conditions and the loads entered.";
-    return {};
-}

@@ -24,8 +24,3 @@ using MeanLoads = std::array<double, 9>;
 // `LifeDistance` and `LifeTime` (0 when no running time can be given).
 MeanLoads ComputeServiceLife(CalculationState& s);
 inline MeanLoads ComputeServiceLife() { return ComputeServiceLife(state()); }
-
-// Why the velocity conditions and the load tables give some carriage no
-// finite mean load (the travel of the ramps beyond the range of numbers);
-// empty when every mean load can be computed.
-std::string MeanLoadRefusal(const CalculationState& s);

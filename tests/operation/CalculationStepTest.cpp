@@ -93,8 +93,8 @@ TEST_F(CalculationStep, StoresPiForTiltedOnlyAndRunsNothingOutsideTheTable) {
     EXPECT_EQ(std::bit_cast<std::uint32_t>(state().Pi), 0x40490FDBu);
 }
 
-// Every installation refuses what its layout would divide by zero, and loads or mean loads beyond the range of
-// numbers, leaving the tables cleared, the scratch moments as they were, the entries stored.
+// Every installation refuses what its layout would divide by zero, and loads or mean loads too long for the result
+// page's boxes, leaving the tables cleared, the scratch moments as they were, the entries stored.
 TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
     const std::string huge = "1" + std::string(307, '0'), tiny = "0." + std::string(305, '0') + "1";
     const struct {
@@ -142,6 +142,30 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
                         state().YawingMoment == scratch[2]);
             EXPECT_EQ(state().GravityZ1, 60.0) << "entries are stored all the same";
         }
+}
+
+// The life figures grow as the loads vanish, fs as 1/E, L as 1/E^3, Lh also as 1/(Ls N): each is refused when
+// too long for its box.
+TEST_F(CalculationStep, RefusesLifeFiguresTooLongForTheirBoxes) {
+    const struct {
+        std::string weight;  // every mass and external load
+        double stroke;
+        const char* words;
+    } cases[] = {{"1", 500.0, ""},
+                 {"0.0001", 500.0, ""},
+                 {"0.0001", 1e-20, "service life time"},
+                 {"0.00000001", 500.0, "service life distance"},
+                 {"0." + std::string(40, '0') + "1", 500.0, "static safety factor"}};
+    for (const auto& c : cases) {
+        state() = CalculationState{};
+        state().DynamicLoadRating = 20, state().Velocity = 1, state().ReciprocationsPerMinute = 30;
+        state().StrokeLength = c.stroke;
+        Texts texts = SoundTexts();
+        for (int box : {7, 11, 15, 19, 23, 27}) texts[box - 1] = c.weight;
+        const StepOutcome outcome = Step(0, 0, texts);
+        EXPECT_EQ(outcome.calculated, *c.words == '\0') << c.weight << " " << outcome.refusal;
+        EXPECT_NE(outcome.refusal.find(c.words), std::string::npos) << outcome.refusal;
+    }
 }
 
 }  // namespace

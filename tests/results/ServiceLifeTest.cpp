@@ -33,6 +33,12 @@ TEST(ServiceLife, WorkedExamplesSeriesClassLoadFactorAndNoInertia) {
                                                  {2.01, 2.5}, {4.0, 3.0}, {4.01, 3.5}};
     for (const auto& [velocity, fw] : factors) EXPECT_EQ(LoadFactorTable(velocity), fw) << "V = " << velocity;
 
+    // Nothing loaded at 3 < V <= 4 m/s: only a positive mean load has the threefold formed in 32 bits.
+    CalculationState idle = workedExample("QEH");
+    idle.EquivalentLoad[1] = {}, idle.Velocity = 3.5, idle.PreloadForce = 123.45f;
+    ComputeServiceLife(idle);
+    EXPECT_EQ(std::floor(idle.LifeDistance), 7874499.0);
+
     // Without inertia: the uniform load in 32 bits and no time, though stroke and rate are still stored; the static
     // safety factor counts the largest load in whichever phase it lies.
     for (int phase = 1; phase <= 3; ++phase) {
@@ -50,39 +56,19 @@ TEST(ServiceLife, WorkedExamplesSeriesClassLoadFactorAndNoInertia) {
 }
 
 // A mean lies among the loads it averages, though the page accepts the written minimum stroke 7 for V 0.1 and T1 0.07
-// (1000 V T1 = 7.000000000000001) and the travel at speed comes out below 0. Travel beyond the range of numbers gives
-// no mean at all and is refused.
-TEST(ServiceLife, MeanStaysAmongThePhaseLoadsOrIsRefused) {
-    const struct {
-        double velocity, time, stroke, acc, uniform, dec;
-        bool refused;
-    } cases[] = {
-        {0.1, 0.07, 7.0, 0.0, 1000.0, 0.0, false},
-        {0.1, 0.07, 7.0, 1e-3, 1e6, 2e-3, false},
-        {0.1, 0.07, 7.0, 0.0, 1e122, 0.0, false},  // the powers beyond 64 bits
-        {1e308, 1.0, std::numeric_limits<double>::max(), 122.5, 122.5, 122.5, true},
-        {1e306, 1e-3, 1e306, 1.0, 2.0, 3.0, true},  // beyond the range only as (1000 V) T1
-        {1e8, 1.0, 1e-300, 1.0, 2.0, 3.0, true},    // a stroke far below the ramps, which the page never passes
-    };
+// (1000 V T1 = 7.000000000000001) and the travel at speed comes out below 0.
+TEST(ServiceLife, MeanStaysAmongThePhaseLoads) {
+    const double cases[][3] = {{0.0, 1000.0, 0.0}, {1e-3, 1e6, 2e-3}, {0.0, 1e122, 0.0}};  // the last beyond 64 bits
     for (const char* series : {"QEH", "WUY"})
-        for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message() << series << " " << c.velocity << " " << c.uniform);
+        for (const auto& [acc, uniform, dec] : cases) {
+            SCOPED_TRACE(testing::Message() << series << " " << uniform);
             CalculationState s = workedExample(series);
-            s.Velocity = c.velocity, s.AccelerationTime = c.time, s.StrokeLength = c.stroke;
-            s.EquivalentLoad[1] = {0.0, c.acc, c.uniform, c.dec};
-            const std::string refusal = MeanLoadRefusal(s);
-            EXPECT_EQ(refusal.empty(), !c.refused) << refusal;
-            if (c.refused) {
-                EXPECT_NE(refusal.find("velocity"), std::string::npos) << refusal;
-                continue;
-            }
+            s.Velocity = 0.1, s.AccelerationTime = 0.07, s.StrokeLength = 7.0;
+            s.EquivalentLoad[1] = {0.0, acc, uniform, dec};
             const double mean = ComputeServiceLife(s)[1];
-            EXPECT_GE(mean, std::min(c.acc, c.dec) * (1 - 0x1p-22));
-            EXPECT_LE(mean, c.uniform * (1 + 0x1p-22));
+            EXPECT_GE(mean, std::min(acc, dec) * (1 - 0x1p-22));
+            EXPECT_LE(mean, uniform * (1 + 0x1p-22));
         }
-    CalculationState s = workedExample("QEH");
-    s.Velocity = 1e308, s.Acceleration = 0.0;  // without inertia force nothing but V is read
-    EXPECT_EQ(MeanLoadRefusal(s), "");
 }
 
 TEST(ServiceLife, AbsurdLoadsGiveFiguresNotOverflow) {

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <utility>
 #include <vector>
 
 #include "app/CalculationState.h"
@@ -70,10 +72,41 @@ TEST(EndToEnd, ResultPageShowsHandWorkedFiguresAndBackKeepsTheEntries) {
     EXPECT_TRUE(result.cell(1, 3)->text() == "245" && result.cell(2, 3)->text() == "245");
 
     click(result, result.Command1);  // a calculation that cannot be made warns and keeps the page
-    state().RollingMomentRating = 0.0f;
+    const float rolling = std::exchange(state().RollingMomentRating, 0.0f);
     click(operation, operation.Command1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains("rolling moment"));
+    EXPECT_TRUE(operation.isVisible() && !result.isVisible());
+
+    // A figure too long for its box is refused by name; the entries and the page stay. Loads grow with m1 (16.91 N
+    // per kg on carriage 2): 591000 kg shows 9993694.1 N, 592000 kg would not fit.
+    state().RollingMomentRating = rolling;
+    type(operation.Text8, "100");
+    for (const char* m1 : {"592000", "591000"}) {
+        type(operation.Text7, m1);
+        messages.clear();
+        click(operation, operation.Command1);
+        if (QString(m1) == "591000") break;
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.startsWith("The radial load of carriage 2 at uniform speed is too large"));
+        EXPECT_TRUE(operation.isVisible() && !result.isVisible() && operation.Text7->text() == m1);
+    }
+    EXPECT_TRUE(messages.empty() && result.isVisible());
+    EXPECT_EQ(result.cell(2, 3)->text(), "9993694.1");
+    // With inertia force, a T1 of 10^-300 s brakes 50 kg, 100 mm above the rail, with 10^301 N.
+    click(result, result.Command1);
+    click(operation, operation.Command2);
+    form3().Option2->click();
+    for (const auto& [field, text] : {std::pair{form3().Text2, "0." + std::string(299, '0') + "1"},
+                                      {form3().Text3, std::string("487.5")},
+                                      {form3().Text4, std::string("5")}})
+        type(field, QString::fromStdString(text));
+    click(form3(), form3().Command1);
+    type(operation.Text7, "50");
+    type(operation.Text10, "100");
+    click(operation, operation.Command1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("while accelerating is too large")) << messages[0].text.toStdString();
     EXPECT_TRUE(operation.isVisible() && !result.isVisible());
 
     setMessageSink(previousSink), endProgram(), setProgramEndHook(previousEnd);

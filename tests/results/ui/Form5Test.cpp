@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <vector>
 
 #include "../WorkedExample.h"
@@ -16,6 +17,7 @@
 #include "forms/ui/MessageService.h"
 #include "forms/ui/PagePrinter.h"
 #include "operation/ui/Form4.h"
+#include "results/ResultText.h"
 #include "results/ui/Form5.h"
 
 namespace {
@@ -82,6 +84,19 @@ TEST_F(ResultPage, ColumnsFollowTheCombination) {
             page.hidePage();
         }
     }
+}
+
+// The widest figures the calculation step lets through show whole in the page font.
+TEST_F(ResultPage, WidestFiguresShowWhole) {
+    Form5& page = form5();
+    const std::string cell = LoadCellText(0.06 - kLargestTableFigure, ".");  // "-9999999.9"
+    const std::string life = GeneralText(std::nextafter(kLargestLifeFigure, 0.0), ".");
+    const std::pair<QLabel*, std::string> widest[] = {
+        {page.cell(8, 9), cell}, {page.Label133, life}, {page.Label130, life}, {page.Label126, life}};
+    for (const auto& [label, text] : widest)
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text)),
+                  label->contentsRect().width())
+            << text;
 }
 
 TEST_F(ResultPage, PrintKeepsThePageBackShowsTheOperationPageExitAndCloseEndTheProgram) {
