@@ -1,7 +1,6 @@
 #include "operation/CalculationStep.h"
 
 #include <cmath>
-#include <utility>
 
 #include "app/CalculationState.h"
 #include "forms/NumberText.h"
@@ -59,14 +58,20 @@ std::string FigureRefusal(const CalculationState& s) {
     } tables[] = {{s.RadialLoad, "radial"}, {s.LateralLoad, "lateral"}, {s.EquivalentLoad, "equivalent"}};
     // The uniform phase first: without inertia force the page shows only it,
     // and the other two phases equal it.
-    const std::pair<int, const char*> phases[] = {
-        {2, " at uniform speed"}, {1, " while accelerating"}, {3, " while decelerating"}};
+    const std::string entries = " the masses, loads, positions and spans entered.";
+    const struct {
+        int index;
+        const char* name;
+        std::string advice;
+    } phases[] = {{2, " at uniform speed", " Check" + entries},
+                  {1, " while accelerating", " Check the velocity conditions and" + entries},
+                  {3, " while decelerating", " Check the velocity conditions and" + entries}};
     for (int i = 1; i <= 8; ++i)
         for (const auto& t : tables)
-            for (const auto& [j, phase] : phases)
-                if (!shownWhole(t.table[i][j], kLargestTableFigure))
-                    return std::string("The ") + t.name + " load of carriage " + std::to_string(i) + phase +
-                           tableBound + " Check the masses, loads, positions and spans entered.";
+            for (const auto& phase : phases)
+                if (!shownWhole(t.table[i][phase.index], kLargestTableFigure))
+                    return std::string("The ") + t.name + " load of carriage " + std::to_string(i) + phase.name +
+                           tableBound + phase.advice;
 
     CalculationState result = s;
     const MeanLoads mean = ComputeServiceLife(result);
