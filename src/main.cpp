@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QApplication>
 #include <QString>
 #include <algorithm>
@@ -41,20 +42,61 @@ std::vector<StartupMessage>& heldBack() {
     return messages;
 }
 
-void holdBackStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fputs(noDesktopLine().c_str(), stderr);
+// The libraries under Qt write to the error stream themselves while the
+// display opens (the X library's notice of a display refusing the user):
+// held back in a scratch file standing in for the stream, and passed on
+// once the display is open.
+class HeldErrorStream {
+public:
+    HeldErrorStream() {
+        std::fflush(stderr);
+        scratch_ = std::tmpfile();
+        if (scratch_ != nullptr) original_ = dup(STDERR_FILENO);
+        if (original_ >= 0 && dup2(fileno(scratch_), STDERR_FILENO) < 0) original_ = (close(original_), -1);
+    }
+    HeldErrorStream(const HeldErrorStream&) = delete;
+    HeldErrorStream& operator=(const HeldErrorStream&) = delete;
+    ~HeldErrorStream() {
+        if (scratch_ != nullptr) std::fclose(scratch_);
+    }
+
+    [[noreturn]] void giveUp(const std::string& line) const {
+        const int stream = original_ >= 0 ? original_ : STDERR_FILENO;
+        [[maybe_unused]] const auto written = write(stream, line.data(), line.size());
         std::_Exit(1);
     }
+    void passOn() {
+        if (original_ < 0) return;
+        std::fflush(stderr);
+        dup2(original_, STDERR_FILENO);
+        close(original_);
+        original_ = -1;
+        std::rewind(scratch_);
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, scratch_)) > 0;)
+            std::fwrite(buffer, 1, n, stderr);
+    }
+
+private:
+    std::FILE* scratch_ = nullptr;
+    int original_ = -1;
+};
+HeldErrorStream* heldStream = nullptr;
+
+void holdBackStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) heldStream->giveUp(noDesktopLine());
     heldBack().push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    HeldErrorStream stream;
+    heldStream = &stream;
     const QtMessageHandler standard = qInstallMessageHandler(holdBackStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
+    stream.passOn();
     for (const StartupMessage& m : heldBack())
         standard(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
     heldBack().clear();
