@@ -155,32 +155,7 @@ std::unique_ptr<QPrinter> defaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-}  // namespace
-
-PrintOutcome printPageImage(QWidget& page) {
-    if (currentBackend()) return currentBackend()(page);
-    return printToDefaultPrinter(page);
-}
-
-PrintBackend setPrintBackend(PrintBackend backend) {
-    PrintBackend previous = std::move(currentBackend());
-    currentBackend() = std::move(backend);
-    return previous;
-}
-
-PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName) {
-    // Before the printer is looked up: the first look-up loads the printing libraries.
-    if (!memoryForOnePrint()) return notEnoughMemory();
-    const std::unique_ptr<QPrinter> printer = currentSource() ? currentSource()() : defaultPrinter();
-    if (!printer) return savePageAsPdf(page, pdfFolder(), baseName);
-    QString reason;
-    if (!renderPage(page, *printer, reason))
-        return {PrintOutcome::Kind::Failed, printer->printerName() + QStringLiteral(": ") + reason};
-    return {PrintOutcome::Kind::Printed, printer->printerName()};
-}
-
-PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName) {
-    if (!memoryForOnePrint()) return notEnoughMemory();
+PrintOutcome writePdf(QWidget& page, const QString& folder, const QString& baseName) {
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return {PrintOutcome::Kind::Failed, QStringLiteral("no folder to save the PDF file in")};
@@ -207,6 +182,35 @@ PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& 
         return {PrintOutcome::Kind::Failed, reason};
     }
     return {PrintOutcome::Kind::SavedToPdf, QDir::toNativeSeparators(path)};
+}
+
+}  // namespace
+
+PrintOutcome printPageImage(QWidget& page) {
+    if (currentBackend()) return currentBackend()(page);
+    return printToDefaultPrinter(page);
+}
+
+PrintBackend setPrintBackend(PrintBackend backend) {
+    PrintBackend previous = std::move(currentBackend());
+    currentBackend() = std::move(backend);
+    return previous;
+}
+
+PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName) {
+    // Before the printer is looked up: the first look-up loads the printing libraries.
+    if (!memoryForOnePrint()) return notEnoughMemory();
+    const std::unique_ptr<QPrinter> printer = currentSource() ? currentSource()() : defaultPrinter();
+    if (!printer) return writePdf(page, pdfFolder(), baseName);
+    QString reason;
+    if (!renderPage(page, *printer, reason))
+        return {PrintOutcome::Kind::Failed, printer->printerName() + QStringLiteral(": ") + reason};
+    return {PrintOutcome::Kind::Printed, printer->printerName()};
+}
+
+PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName) {
+    if (!memoryForOnePrint()) return notEnoughMemory();
+    return writePdf(page, folder, baseName);
 }
 
 QString pdfFolder() {
