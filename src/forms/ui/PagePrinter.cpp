@@ -14,6 +14,8 @@
 #include <exception>
 #include <new>
 
+#include <sys/mman.h>
+
 namespace {
 
 PrintBackend& currentBackend() {
@@ -21,16 +23,47 @@ PrintBackend& currentBackend() {
     return backend;
 }
 
+PrinterSource& currentSource() {
+    static PrinterSource source;
+    return source;
+}
+
 QString& folderOverride() {
     static QString folder;
     return folder;
 }
 
-// Qt reports memory running out by throwing, from the middle of painting as
-// from the PDF writer's last step. The painter's destructor would then end
-// its engine a second time, throw again while the first exception is under
-// way and end the program: this guard, made after the painter, stands the
-// engine down first.
+// Qt's painting is not exception-safe: where memory runs out while a widget
+// paints itself, unwinding makes its painter's destructor allocate and throw
+// again, which ends the program, and no catch can help. So a print starts
+// only where far more address space than one print takes is free now, and
+// is refused otherwise. One print to a PDF file takes up to about 45 MB: the
+// printing libraries and fonts the first time, and every time two 16 MB
+// buffers through which Qt's PDF writer compresses the page. The margin is
+// mapped writable, so that it also counts against a commit limit, but never
+// touched, and given straight back: it costs no memory.
+const std::size_t kDefaultMemoryMargin = std::size_t{128} << 20;
+
+std::size_t& memoryMargin() {
+    static std::size_t bytes = kDefaultMemoryMargin;
+    return bytes;
+}
+
+bool memoryForOnePrint() {
+    void* const area = mmap(nullptr, memoryMargin(), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (area == MAP_FAILED) return false;
+    munmap(area, memoryMargin());
+    return true;
+}
+
+PrintOutcome notEnoughMemory() {
+    return {PrintOutcome::Kind::Failed, QStringLiteral("not enough memory to print the page")};
+}
+
+// A painter whose work is cut short by memory running out would end its
+// engine a second time in its destructor, throw again while the first
+// exception is under way and end the program: this guard, made after the
+// painter, stands the engine down first.
 class PaintingGuard {
 public:
     explicit PaintingGuard(QPainter& painter) : painter_(painter) {}
@@ -45,11 +78,6 @@ private:
     const int exceptions_ = std::uncaught_exceptions();
 };
 
-PrintFault& injectedFault() {
-    static PrintFault fault = PrintFault::None;
-    return fault;
-}
-
 // Records what the page's widgets paint, as drawing commands. Rendering a
 // widget straight onto a printer makes Qt paint it into a bitmap at the
 // printer's resolution: hundreds of megabytes, and no text left in a PDF.
@@ -60,24 +88,17 @@ bool recordPage(QWidget& page, QPicture& picture, QString& reason) {
         return false;
     }
     QPainter recorder;
-    const PaintingGuard guard(recorder);
     if (recorder.begin(&picture)) {
-        if (injectedFault() != PrintFault::NothingDrawn)
-            page.render(&recorder, QPoint(), QRegion(page.rect()),
-                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        page.render(&recorder, QPoint(), QRegion(page.rect()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
         if (recorder.end() && !picture.boundingRect().isEmpty()) return true;
     }
     reason = QStringLiteral("the page could not be drawn");
     return false;
 }
 
-// Draws the page onto the paper, as large as fits inside the margins,
-// keeping its proportions.
-bool drawPage(QWidget& page, QPrinter& printer, QString& reason) {
-    QPicture picture;
-    if (!recordPage(page, picture, reason)) return false;
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(page.windowTitle());
+// Draws the recorded page onto the paper, as large as fits inside the
+// margins, keeping its proportions.
+bool drawPage(const QPicture& picture, QSize size, QPrinter& printer, QString& reason) {
     QPainter painter;
     const PaintingGuard guard(painter);
     if (!painter.begin(&printer)) {
@@ -85,7 +106,6 @@ bool drawPage(QWidget& page, QPrinter& printer, QString& reason) {
         return false;
     }
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize size = page.size();
     const double scale =
         std::min(static_cast<double>(area.width()) / size.width(), static_cast<double>(area.height()) / size.height());
     // A picture replays enlarged by the printer's resolution over its own;
@@ -93,7 +113,6 @@ bool drawPage(QWidget& page, QPrinter& printer, QString& reason) {
     painter.scale(scale * picture.logicalDpiX() / printer.logicalDpiX(),
                   scale * picture.logicalDpiY() / printer.logicalDpiY());
     painter.drawPicture(0, 0, picture);
-    if (injectedFault() == PrintFault::MemoryRunsOut) throw std::bad_alloc();
     if (!painter.end()) {
         reason = QStringLiteral("the printer did not accept the page");
         return false;
@@ -101,12 +120,19 @@ bool drawPage(QWidget& page, QPrinter& printer, QString& reason) {
     return true;
 }
 
-// Memory running out fails the print; it must not end the program.
+// The widgets paint themselves with painters of their own, where memory
+// running out cannot be caught soundly: the margin keeps it from happening.
+// The replay onto the printer runs only the guarded painter above, so there
+// running out, should the margin ever fall short, fails the print alone.
 bool renderPage(QWidget& page, QPrinter& printer, QString& reason) {
+    QPicture picture;
+    if (!recordPage(page, picture, reason)) return false;
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(page.windowTitle());
     try {
-        return drawPage(page, printer, reason);
+        return drawPage(picture, page.size(), printer, reason);
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("not enough memory to print the page");
+        reason = notEnoughMemory().detail;
         return false;
     }
 }
@@ -114,7 +140,6 @@ bool renderPage(QWidget& page, QPrinter& printer, QString& reason) {
 // The PDF writer does not report a failed write, so a file counts as
 // written only when all of it reached the disk.
 bool completePdf(const QString& path, QString& reason) {
-    if (injectedFault() == PrintFault::FileLeftEmpty) QFile(path).resize(0);
     QFile file(path);
     const qint64 tail = 32;
     if (file.open(QIODevice::ReadOnly) && file.size() > tail && file.read(5) == "%PDF-" &&
@@ -124,30 +149,13 @@ bool completePdf(const QString& path, QString& reason) {
     return false;
 }
 
-}  // namespace
-
-PrintOutcome printPageImage(QWidget& page) {
-    if (currentBackend()) return currentBackend()(page);
-    return printToDefaultPrinter(page);
-}
-
-PrintBackend setPrintBackend(PrintBackend backend) {
-    PrintBackend previous = std::move(currentBackend());
-    currentBackend() = std::move(backend);
-    return previous;
-}
-
-PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName) {
+std::unique_ptr<QPrinter> defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return savePageAsPdf(page, pdfFolder(), baseName);
-    QPrinter printer(info, QPrinter::HighResolution);
-    QString reason;
-    if (!renderPage(page, printer, reason))
-        return {PrintOutcome::Kind::Failed, info.printerName() + QStringLiteral(": ") + reason};
-    return {PrintOutcome::Kind::Printed, info.printerName()};
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName) {
+PrintOutcome writePdf(QWidget& page, const QString& folder, const QString& baseName) {
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return {PrintOutcome::Kind::Failed, QStringLiteral("no folder to save the PDF file in")};
@@ -167,15 +175,42 @@ PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& 
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    // A file inside the claimed file cannot be opened: the writer refuses.
-    printer.setOutputFileName(injectedFault() == PrintFault::PrinterRefuses ? path + QStringLiteral("/page.pdf")
-                                                                            : path);
+    printer.setOutputFileName(path);
     QString reason;
     if (!renderPage(page, printer, reason) || !completePdf(path, reason)) {
         QFile::remove(path);
         return {PrintOutcome::Kind::Failed, reason};
     }
     return {PrintOutcome::Kind::SavedToPdf, QDir::toNativeSeparators(path)};
+}
+
+}  // namespace
+
+PrintOutcome printPageImage(QWidget& page) {
+    if (currentBackend()) return currentBackend()(page);
+    return printToDefaultPrinter(page);
+}
+
+PrintBackend setPrintBackend(PrintBackend backend) {
+    PrintBackend previous = std::move(currentBackend());
+    currentBackend() = std::move(backend);
+    return previous;
+}
+
+PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName) {
+    // Before the printer is looked up: the first look-up loads the printing libraries.
+    if (!memoryForOnePrint()) return notEnoughMemory();
+    const std::unique_ptr<QPrinter> printer = currentSource() ? currentSource()() : defaultPrinter();
+    if (!printer) return writePdf(page, pdfFolder(), baseName);
+    QString reason;
+    if (!renderPage(page, *printer, reason))
+        return {PrintOutcome::Kind::Failed, printer->printerName() + QStringLiteral(": ") + reason};
+    return {PrintOutcome::Kind::Printed, printer->printerName()};
+}
+
+PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& baseName) {
+    if (!memoryForOnePrint()) return notEnoughMemory();
+    return writePdf(page, folder, baseName);
 }
 
 QString pdfFolder() {
@@ -187,4 +222,6 @@ QString pdfFolder() {
 
 void setPdfFolder(const QString& folder) { folderOverride() = folder; }
 
-void setPrintFault(PrintFault fault) { injectedFault() = fault; }
+void setPrinterSource(PrinterSource source) { currentSource() = std::move(source); }
+
+void setPrintMemoryMargin(std::size_t bytes) { memoryMargin() = bytes == 0 ? kDefaultMemoryMargin : bytes; }

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <functional>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 
 // Prints a page's client area as it shows now to the default printer,
 // without a dialog, scaled to fit the paper with margins: text as text,
 // lines as lines. Where no printer is set up, the page goes to a new PDF
 // file instead. Never ends the program; a page that could not be produced in
-// full is reported as Failed and leaves no file behind.
+// full, or that there is not memory enough to produce, is reported as Failed
+// and leaves no file behind.
 struct PrintOutcome {
     enum class Kind { Printed, SavedToPdf, Failed };
     Kind kind = Kind::Failed;
@@ -20,10 +24,10 @@ using PrintBackend = std::function<PrintOutcome(QWidget& page)>;
 
 PrintOutcome printPageImage(QWidget& page);
 
-// Replaces the printer (tests); an empty backend restores the real one.
+// Replaces the whole printing path (tests); an empty backend restores it.
 PrintBackend setPrintBackend(PrintBackend backend);
 
-// The real printer: the default printer, else a PDF file named
+// The printing path: the default printer, else a PDF file named
 // `<baseName>.pdf`, `<baseName>-2.pdf`, ... (never overwriting a file) in
 // the PDF folder.
 PrintOutcome printToDefaultPrinter(QWidget& page, const QString& baseName = QStringLiteral("Result"));
@@ -36,9 +40,12 @@ PrintOutcome savePageAsPdf(QWidget& page, const QString& folder, const QString& 
 QString pdfFolder();
 void setPdfFolder(const QString& folder);
 
-// Tests break one step of the real printing path to see the failure
-// reported: nothing drawn into the page's recording, a PDF writer that
-// cannot open its file, memory running out before the page is finished, a
-// PDF file emptied after writing.
-enum class PrintFault { None, NothingDrawn, PrinterRefuses, MemoryRunsOut, FileLeftEmpty };
-void setPrintFault(PrintFault fault);
+// The printer the page goes to: the default printer, or none where none is
+// set up (the page then goes to a PDF file). Tests put a printer of their
+// own in its place; an empty source restores the default printer.
+using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+void setPrinterSource(PrinterSource source);
+
+// Address space a print must find free before it starts; 0 restores the
+// default margin, and tests ask for more than there can ever be.
+void setPrintMemoryMargin(std::size_t bytes);
