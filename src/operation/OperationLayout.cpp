@@ -61,7 +61,10 @@ DiagramCase DiagramCaseFor(int installation, int combination) {
     const int total = out.rails * out.perRail;
     for (int k = 1; k <= out.perRail; ++k) {
         std::string label = "NO." + std::to_string(k);
-        if (out.rails == 2) label += "," + std::to_string(total + 1 - k);
+        if (out.rails == 2) {
+            label += ',';
+            label += std::to_string(total + 1 - k);
+        }
         out.carriageLabels.push_back(label);
     }
     return out;

@@ -110,8 +110,10 @@ class LoadExample : public testing::TestWithParam<Example> {};
 TEST_P(LoadExample, FillsTheTablesAsWorkedByHand) {
     const Example& e = GetParam();
     S& s = Base();
-    for (const auto& [field, value] : e.inputs)
-        std::visit([&](auto f) { s.*f = static_cast<std::remove_reference_t<decltype(s.*f)>>(value); }, field);
+    for (const auto& input : e.inputs)
+        std::visit(
+            [&s, value = input.second](auto f) { s.*f = static_cast<std::remove_reference_t<decltype(s.*f)>>(value); },
+            input.first);
     e.procedure();
     for (const auto& [table, phase, values] : e.expect)
         for (int j = 1; j <= 3; ++j) {

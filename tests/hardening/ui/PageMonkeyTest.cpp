@@ -133,7 +133,8 @@ TEST_P(PageMonkey, LeavesAndStaysFinite) {
     // Pastes pass the key filter's per-key view, up to and beyond the top of the double range.
     // clang-format off
     const std::string pasted[] = {"12.5", "-3", "1e5", "abc", "1.2.3", "", " 7", "99999999999999999999999",
-        "1" + std::string(300, '0'), "-" + std::string(308, '9'), std::string(400, '9'), "0." + std::string(330, '0') + "1"};
+        std::string("1").append(300, '0'), std::string("-").append(308, '9'), std::string(400, '9'),
+        std::string("0.").append(330, '0').append("1")};
     const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Tab, "Tab"}, {Qt::Key_Tab, "Tab"},
         {Qt::Key_Backtab, "Shift+Tab"}, {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Esc"},
         {Qt::Key_Backspace, "Bksp"}, {Qt::Key_Delete, "Del"}, {Qt::Key_Left, "Left"}, {Qt::Key_End, "End"},
