@@ -22,6 +22,27 @@ void* reserveForMessages() {
 
 void* reserve = reserveForMessages();
 
+// Given up while the first box shows and taken again when the last one
+// closes: a box opened from inside another's event loop finds the range
+// already gone, and must not unmap what may have been mapped there since.
+class ReserveGivenUp {
+public:
+    ReserveGivenUp() {
+        if (open_++ == 0 && reserve != MAP_FAILED) {
+            munmap(reserve, kReserve);
+            reserve = MAP_FAILED;
+        }
+    }
+    ReserveGivenUp(const ReserveGivenUp&) = delete;
+    ReserveGivenUp& operator=(const ReserveGivenUp&) = delete;
+    ~ReserveGivenUp() {
+        if (--open_ == 0 && reserve == MAP_FAILED) reserve = reserveForMessages();
+    }
+
+private:
+    static inline int open_ = 0;
+};
+
 MessageSink& currentSink() {
     static MessageSink sink;
     return sink;
@@ -34,14 +55,13 @@ void showMessage(MessageIcon icon, const QString& title, const QString& text) {
         currentSink()(Message{icon, title, text});
         return;
     }
-    if (reserve != MAP_FAILED) munmap(reserve, kReserve);
     QPointer<QWidget> owner = QApplication::activeWindow();
     {
+        const ReserveGivenUp givenUp;
         QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, text,
                         QMessageBox::Ok, owner);
         box.exec();
     }
-    reserve = reserveForMessages();
     // Without a window manager nothing hands the activation back to the page,
     // and focus moves inside an inactive window run no field check.
     if (owner && owner->isVisible()) owner->activateWindow();
