@@ -75,10 +75,11 @@ std::string FigureRefusal(const CalculationState& s) {
 
     CalculationState result = s;
     const MeanLoads mean = ComputeServiceLife(result);
+    // The velocity conditions weigh the phases only with inertia force.
+    const std::string& meanAdvice = s.Acceleration != 0.0 ? phases[1].advice : phases[0].advice;
     for (int i = 1; i <= 8; ++i)
         if (!shownWhole(mean[i], kLargestTableFigure))
-            return "The mean load of carriage " + std::to_string(i) + tableBound +
-                   " Check the velocity conditions and the loads entered.";
+            return "The mean load of carriage " + std::to_string(i) + tableBound + meanAdvice;
     const std::string lifeBound = " is too large for the result page, which shows it up to 30 digits long.";
     if (!shownWhole(result.StaticSafetyFactor, kLargestLifeFigure))
         return "The static safety factor" + lifeBound + " Check the masses and loads entered.";

@@ -20,12 +20,12 @@ Texts SoundTexts() {
 }
 
 StepOutcome Step(int installation, int combination, const Texts& texts = SoundTexts(), float rolling = 0.4f,
-                 double pitching = 0.3, double yawing = 0.3) {
+                 double pitching = 0.3, double yawing = 0.3, double acceleration = 2) {
     CalculationState& s = state();
     s.InstallationIndex = static_cast<std::int16_t>(installation);
     s.CombinationIndex = static_cast<std::int16_t>(combination);
     s.StaticLoadRating = 20, s.RollingMomentRating = rolling, s.PitchingMomentRating = pitching;
-    s.YawingMomentRating = yawing, s.Acceleration = 2;
+    s.YawingMomentRating = yawing, s.Acceleration = acceleration;
     return RunCalculationStep(texts);
 }
 
@@ -145,24 +145,49 @@ TEST_F(CalculationStep, RefusesZeroDivisorsAndNonFiniteLoads) {
 }
 
 // The life figures grow as the loads vanish, fs as 1/E, L as 1/E^3, Lh also as 1/(Ls N): each is refused when
-// too long for its box.
-TEST_F(CalculationStep, RefusesLifeFiguresTooLongForTheirBoxes) {
+// too long for its box, and a load or mean load from 10000000 N on, lifting as well as pressing.
+TEST_F(CalculationStep, RefusesFiguresTooLongForTheirBoxes) {
     const struct {
         std::string weight;  // every mass and external load
         double stroke;
         const char* words;
-    } cases[] = {{"1", 500.0, ""},
-                 {"0.0001", 500.0, ""},
-                 {"0.0001", 1e-20, "service life time"},
-                 {"0.00000001", 500.0, "service life distance"},
-                 {"0." + std::string(40, '0') + "1", 500.0, "static safety factor"}};
+        float rate = 30;  // reciprocations per minute
+        int combination = 0;
+        std::vector<std::pair<int, std::string>> texts = {};  // Text box, text, over the weights
+        double acceleration = 2;
+    } cases[] = {
+        {"1", 500.0, ""},
+        {"0.0001", 500.0, ""},
+        {"0.0001", 1e-20, "service life time"},
+        {"0.0001", 500.0, "service life time", 2.2130e-10f},  // 1.00004e30 hours
+        {"0.0001", 500.0, "", 2.2132e-10f},                   // 9.9995e29 hours, 30 digits
+        {"0.00000001", 500.0, "service life distance"},
+        {"0." + std::string(40, '0') + "1", 500.0, "static safety factor"},
+        {"0",
+         500.0,
+         "The radial load of carriage 1 at uniform speed",
+         30,
+         5,
+         {{28, "0"}, {29, "0"}, {7, "0.001"}, {27, "4081633"}}},
+        {"0", 500.0, "", 30, 5, {{28, "0"}, {29, "0"}, {7, "0.001"}, {27, "4081632.4"}}},  // -9999999.4 N
+        {"0",
+         500.0,
+         "The mean load of carriage 1 is too large for the result page, which shows loads below 10000000 N. Check the "
+         "masses, loads, positions and spans entered.",
+         30,
+         5,
+         {{28, "0"}, {29, "0"}, {7, "0.001"}, {27, "4081632.53"}},
+         0},  // -9999999.7 N, 1e7 in 32 bits
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.words);
         state() = CalculationState{};
-        state().DynamicLoadRating = 20, state().Velocity = 1, state().ReciprocationsPerMinute = 30;
+        state().DynamicLoadRating = 20, state().Velocity = 1, state().ReciprocationsPerMinute = c.rate;
         state().StrokeLength = c.stroke;
         Texts texts = SoundTexts();
         for (int box : {7, 11, 15, 19, 23, 27}) texts[box - 1] = c.weight;
-        const StepOutcome outcome = Step(0, 0, texts);
+        for (const auto& [box, text] : c.texts) texts[box - 1] = text;
+        const StepOutcome outcome = Step(0, c.combination, texts, 0.4f, 0.3, 0.3, c.acceleration);
         EXPECT_EQ(outcome.calculated, *c.words == '\0') << c.weight << " " << outcome.refusal;
         EXPECT_NE(outcome.refusal.find(c.words), std::string::npos) << outcome.refusal;
     }
