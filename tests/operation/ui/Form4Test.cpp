@@ -9,6 +9,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "app/CalculationState.h"
@@ -56,12 +57,12 @@ protected:
     }
 
     static void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
-    static void leave(NumberField* field, const QString& text) {
+    static void leave(NumberField* field, const QString& text, Qt::Key away = Qt::Key_Tab) {
         field->setFocus(Qt::TabFocusReason);
         field->selectAll();
         key(Qt::Key_Backspace);
         QTest::keyClicks(field, text);
-        key(Qt::Key_Tab);
+        key(away);
     }
 
     std::vector<Message> messages;
@@ -69,6 +70,14 @@ protected:
 
 TEST_F(Form4Test, SpanChecksUseTheThresholdsOfTheLatestActivationAndGateNext) {
     Form4& page = show();
+    // The minus is kept in the drive centre, dropped in the spans: "-90" is L1 = 90. Shift+Tab leaves the focus
+    // where no check of its own runs next.
+    for (const auto& [field, text, kept] :
+         {std::tuple(page.Text1, "-90", "-90"), std::tuple(page.Text3, "-90", "90")}) {
+        leave(field, text, Qt::Key_Backtab);
+        EXPECT_EQ(field->text(), kept);
+    }
+    ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
     leave(page.Text3, "-81.5");  // the minus is dropped in the spans
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值");
@@ -122,7 +131,8 @@ TEST_F(Form4Test, MassesAndLoadsShowOrHideTheirFramesWithoutTrappingTheKeyboard)
         {page.Text7, "12", "12", page.Frame6, true, page.Text8},
         {page.Text11, "0", "0.0", page.Frame7, false, page.Text15},
         {page.Text19, "", "0", page.Frame9, false, page.Text1},
-        {page.Text7, "-", "50.0", page.Frame6, false, page.Text7},  // with the m1 message
+        {page.Text30, "-", "0.0", page.Frame11, true, page.Text30},  // the last field is checked too
+        {page.Text7, "-", "50.0", page.Frame6, false, page.Text7},   // with the m1 message
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -199,15 +209,26 @@ TEST(MountingDiagramTest, TextsKeepClearOfEachOtherAndOfTheDriveCentre) {
             QPainter painter(&image);
             const std::vector<DiagramMark> marks =
                 MountingDiagram::paintDiagram(painter, image.rect(), installation, combination);
+            // View A, on the left, looks across the travel but for the wall and the installation tilted across
+            // it; the rail span is drawn where there are two rails.
+            const bool crossSectionLeft = installation != 2 && installation != 4;
+            int railSpans = 0;
             QRectF l1, l1b;
             for (std::size_t i = 0; i < marks.size(); ++i) {
                 if (marks[i].text == "L_1") l1 = marks[i].box;
                 if (marks[i].text == "L_1'") l1b = marks[i].box;
+                railSpans += marks[i].text == "L_2";
+                const bool driveCentre = marks[i].text.startsWith("Drive centre");
+                if (driveCentre || marks[i].text.startsWith("NO.")) {
+                    const bool left = marks[i].box.center().x() < image.width() / 2.0;
+                    EXPECT_EQ(left, driveCentre == crossSectionLeft) << marks[i].text.toStdString();
+                }
                 for (std::size_t j = i + 1; j < marks.size(); ++j) {
                     EXPECT_GE(gap(marks[i].box, marks[j].box), 1.0)
                         << '"' << marks[i].text.toStdString() << "\" and \"" << marks[j].text.toStdString() << '"';
                 }
             }
+            EXPECT_EQ(railSpans, combination >= 4 ? 1 : 0);
             if (!l1b.isNull()) {
                 EXPECT_TRUE(l1.bottom() <= l1b.top() || l1b.bottom() <= l1.top()) << "L1 and L1' on one line";
             }
