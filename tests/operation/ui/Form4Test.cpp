@@ -78,7 +78,7 @@ TEST_F(Form4Test, SpanChecksUseTheThresholdsOfTheLatestActivationAndGateNext) {
         EXPECT_EQ(field->text(), kept);
     }
     ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
-    leave(page.Text3, "-81.5");  // the minus is dropped in the spans
+    leave(page.Text3, "-81.5");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值");
     EXPECT_EQ(page.Text3->text(), "81.6");
