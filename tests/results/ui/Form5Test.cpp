@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -46,32 +47,48 @@ protected:
         setPrinterSource({});
         setPdfFolder({});
         setPrintMemoryMargin(0);
+        QLocale::setDefault(QLocale::c());
     }
 
     std::vector<Message> messages;
     int programEnds = 0;
 };
 
+// The figures take the locale's decimal separator; the ratings C0 and C a full stop whatever the locale.
 TEST_F(ResultPage, ShowsTheWorkedExampleAndHidesTheTimeWithoutInertia) {
-    Form5& page = form5();
-    page.showPage();
-    const std::pair<QLabel*, const char*> expected[] = {
-        {page.Label118, "= 400 N"}, {page.Label113, "1.5"},   {page.Label133, "18.7"},  // 18.75 cut, not rounded
-        {page.Label130, "42465"},   {page.Label126, "23591"},
-    };
-    for (const auto& [label, text] : expected) EXPECT_EQ(label->text(), text) << text;
-    // carriage 1: acceleration, uniform, deceleration (radial, lateral, equivalent), mean
-    const char* column[10] = {"1150.2", "-49.8", "1200", "950.8", "0", "1000", "750", "12", "800", "1007.9"};
-    for (int n = 0; n <= 9; ++n) EXPECT_EQ(page.cell(1, n)->text(), column[n]) << "row " << n;
-    for (QLabel* l : {page.Label125, page.Label126, page.Label127, page.Label128}) EXPECT_FALSE(l->isHidden());
+    const std::pair<QLocale, QString> locales[] = {{QLocale::c(), "."},
+                                                   {QLocale(QLocale::German, QLocale::Germany), ","},
+                                                   {QLocale(QLocale::Persian, QLocale::Iran), "\u066B"}};
+    for (const auto& [locale, point] : locales) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        const auto shown = [&point](const char* text) { return QString::fromLatin1(text).replace('.', point); };
+        ResultPage::SetUp();
+        state().PreloadForce = 400.5f;
+        Form5& page = form5();
+        page.showPage();
+        const std::pair<QLabel*, const char*> expected[] = {
+            {page.Label118, "= 400.5 N"}, {page.Label113, "1.5"},   {page.Label133, "18.7"},  // 18.75 cut, not rounded
+            {page.Label130, "42420"},     {page.Label126, "23566"},
+        };
+        for (const auto& [label, text] : expected) EXPECT_EQ(label->text(), shown(text)) << text;
+        // carriage 1: acceleration, uniform, deceleration (radial, lateral, equivalent), mean
+        const char* column[10] = {"1150.2", "-49.8", "1200", "950.8", "0", "1000", "750", "12", "800", "1007.9"};
+        for (int n = 0; n <= 9; ++n) EXPECT_EQ(page.cell(1, n)->text(), shown(column[n])) << "row " << n;
+        for (QLabel* l : {page.Label125, page.Label126, page.Label127, page.Label128}) EXPECT_FALSE(l->isHidden());
 
-    state().Acceleration = 0.0;  // stroke and rate of the first calculation stay behind
-    page.hidePage();
-    page.showPage();
-    for (QLabel* l : {page.Label125, page.Label126, page.Label127, page.Label128}) EXPECT_TRUE(l->isHidden());
-    EXPECT_EQ(page.Label126->text(), "23591");  // hidden, not rewritten
-    EXPECT_EQ(page.cell(1, 9)->text(), "1000");
-    EXPECT_EQ(page.Label130->text(), "43191");  // (20000 / (1400 * 1.5))^3 * 50, floored
+        state().Acceleration = 0.0;  // stroke and rate of the first calculation stay behind
+        state().StaticLoadRating = 42.4, state().DynamicLoadRating = 20.5;
+        page.hidePage();
+        page.showPage();
+        for (QLabel* l : {page.Label125, page.Label126, page.Label127, page.Label128}) EXPECT_TRUE(l->isHidden());
+        EXPECT_EQ(page.Label126->text(), "23566");  // hidden, not rewritten
+        EXPECT_EQ(page.cell(1, 9)->text(), "1000");
+        EXPECT_EQ(page.Label130->text(), "46463");  // (20500 / (1400.5 * 1.5))^3 * 50, floored
+        EXPECT_EQ(page.Label102->text(), " 42.4");
+        EXPECT_EQ(page.Label106->text(), " 20.5");
+        page.hidePage();
+    }
 }
 
 // Every carriage loaded, so the combination alone decides the columns; fewer columns follow more.
@@ -158,6 +175,7 @@ TEST_F(ResultPage, PrintWritesThePageAsTextOrReportsTheFailureLeavingNoFile) {
         {"", "", "Printing failed: not enough memory to print the page", "", SIZE_MAX},
         {"", "", "pdf could not be written", "", 0, 1024},
     };
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // the printout shows what the page shows
     Form5& page = form5();
     page.showPage();
     for (const auto& c : cases) {
@@ -178,14 +196,14 @@ TEST_F(ResultPage, PrintWritesThePageAsTextOrReportsTheFailureLeavingNoFile) {
             EXPECT_TRUE(messages[0].text.contains(c.says)) << messages[0].text.toStdString();
         }
         EXPECT_TRUE(page.isVisible());
-        EXPECT_EQ(page.cell(1, 9)->text(), "1007.9");
+        EXPECT_EQ(page.cell(1, 9)->text(), "1007,9");
         if (!*c.writes) continue;
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {folder.filePath(c.writes), QStringLiteral("-")});
         ASSERT_TRUE(pdftotext.waitForFinished()) << "pdftotext (poppler-utils) is needed";
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         EXPECT_EQ(text.count('\f'), 1) << c.writes;  // one page
-        for (const char* shown : {"Equivalent load", "1007.9", "18.7", "42465", "23591"})
+        for (const char* shown : {"Equivalent load", "1007,9", "18,7", "42465", "23591"})
             EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown;
     }
     EXPECT_TRUE(existing.seek(0) && existing.readAll() == "keep me");
