@@ -124,9 +124,11 @@ InertiaNext JudgeInertiaNext(std::string_view velocityText, std::string_view acc
         return next;
     }
     const WrittenLimit maximum = MaximumRate(next.velocity, next.accelerationTime, next.strokeLength);
-    // No table runs at a rate of 0 or less; when even the limit is 0 (a
-    // stroke that lasts for years), V, T1 or Ls must change first.
-    if (rate > maximum.value || rate <= 0.0) {
+    // No table runs at a rate of 0 or less, nor at one so small that its
+    // stored copy is 0 (the result page would then show no life time, as if
+    // without inertia force); when even the limit is 0 (a stroke that lasts
+    // for years), V, T1 or Ls must change first.
+    if (rate > maximum.value || rate <= 0.0 || next.reciprocationsPerMinute <= 0.0f) {
         next.refusal = Refusal::Rate;
         next.message = RateMessage + maximum.text;
         next.replacement = maximum.text;

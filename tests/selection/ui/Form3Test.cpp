@@ -51,6 +51,7 @@ protected:
     Messages messages;
     // V and T1 that give the motion no finite measure together with the defaults.
     const std::string hugeVelocity = "1" + std::string(308, '0'), tinyTime = "0." + std::string(309, '0') + "1";
+    const std::string tinyRate = "0." + std::string(45, '0') + "1";  // positive, but 0 in 32 bits
     MessageSink previousSink_;
 };
 
@@ -88,6 +89,7 @@ TEST_F(Form3Page, NextWithInertia) {
         {"0.25", "0.05", "550", "13.3333331", page->Text4, RateMessage, "13.333333", true},
         {"0.25", "0.05", "12.4", "999", page->Text3, StrokeMessage, "12.5", false},
         {"0.2", "0.1", "19", "5", page->Text3, StrokeMessage, "20", true},
+        {"0.25", "0.05", "487.5", tinyRate.c_str(), page->Text4, RateMessage, "15", true},  // stored as 0
         {"0.000000001", "0.05", "487.5", "5", page->Text4, RateMessage, "0", false},
         // as left without inertia force, or put in by no check at all
         {hugeVelocity.c_str(), "0.05", "487.5", "5", page->Text1, nullptr, DefaultVelocityText, true},
