@@ -1,10 +1,14 @@
 #include "forms/ui/NumberField.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <utility>
 
 #include "forms/ui/FieldChecks.h"
@@ -53,6 +57,10 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         QApplication::sendEvent(this, &tab);
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFiltered(QClipboard::Clipboard);
+        return;
+    }
     if (key == Qt::Key_Escape || key == Qt::Key_Backspace || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -79,6 +87,39 @@ void NumberField::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QLineEdit::inputMethodEvent(event);
+}
+
+// A paste goes through the key filter as if typed: what the filter drops is
+// never inserted, so a paste of nothing else changes nothing, and above all
+// does not delete the selected entry.
+void NumberField::pasteFiltered(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString clean = filtered(QGuiApplication::clipboard()->text(mode));
+    if (clean.isEmpty()) return;
+    if (mode == QClipboard::Selection) deselect();  // a middle click inserts at the cursor
+    insert(clean);
+}
+
+void NumberField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's own Paste is known only by its caption, "&Paste" and then a
+    // tab and the shortcut, in whatever language the text box speaks.
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) continue;
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this, [this] { pasteFiltered(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void NumberField::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        pasteFiltered(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void NumberField::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }

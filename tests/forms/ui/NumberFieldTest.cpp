@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +70,30 @@ TEST_F(NumberFieldTest, TypedAndPastedTextKeepsDigitsPointAndAllowedMinus) {
         QTest::keyClick(page->Text2, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(page->Text2->text(), kept) << "pasted " << typed.toStdString();
     }
+    // Over a selected entry, by key or by the context menu: what the filter drops is never inserted, so a paste of
+    // nothing else leaves the entry and its selection alone.
+    page->Text2->setAllowMinus(false);
+    for (const auto& [pasted, kept] : {std::pair<QString, QString>{"abc", "1.5"}, {"", "1.5"}, {"7x", "7"}})
+        for (bool viaMenu : {false, true}) {
+            SCOPED_TRACE(pasted.toStdString() + (viaMenu ? " from the menu" : " by key"));
+            enter(page->Text2, "1.5");
+            page->Text2->selectAll();
+            QApplication::clipboard()->setText(pasted);
+            if (viaMenu) {
+                const QPoint at = page->Text2->rect().center();
+                QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->Text2->mapToGlobal(at));
+                QApplication::sendEvent(page->Text2, &request);
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                ASSERT_NE(menu, nullptr);
+                for (QAction* action : menu->actions())
+                    if (action->text().startsWith("&Paste\t")) action->trigger();
+                menu->close();
+            } else {
+                QTest::keyClick(page->Text2, Qt::Key_V, Qt::ControlModifier);
+            }
+            EXPECT_EQ(page->Text2->text(), kept);
+            EXPECT_EQ(page->Text2->selectedText(), kept == "1.5" ? kept : QString());
+        }
 }
 
 // Leaving runs the check, and Enter leaves like Tab whatever the shift state;
