@@ -128,7 +128,7 @@ InertiaNext JudgeInertiaNext(std::string_view velocityText, std::string_view acc
     // stored copy is 0 (the result page would then show no life time, as if
     // without inertia force); when even the limit is 0 (a stroke that lasts
     // for years), V, T1 or Ls must change first.
-    if (rate > maximum.value || rate <= 0.0 || next.reciprocationsPerMinute <= 0.0f) {
+    if (rate > maximum.value || next.reciprocationsPerMinute <= 0.0f) {
         next.refusal = Refusal::Rate;
         next.message = RateMessage + maximum.text;
         next.replacement = maximum.text;
