@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <utility>
 
 #include "WorkedExample.h"
 
@@ -24,7 +23,7 @@ TEST(ServiceLife, WorkedExamplesSeriesClassLoadFactorAndNoInertia) {
         SCOPED_TRACE(testing::Message() << c.series << " on carriage " << c.carriage);
         CalculationState s = workedExample(c.series);
         if (c.carriage != 1) {
-            std::swap(s.EquivalentLoad[1], s.EquivalentLoad[c.carriage]);
+            s.EquivalentLoad[c.carriage] = s.EquivalentLoad[1];
             s.EquivalentLoad[1] = {0.0, 600.0, 500.0, 400.0};
         }
         s.MeanLoad.fill(999.0f);  // left from an earlier, larger layout

@@ -65,7 +65,7 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    // Shortcuts (copy, paste, select all, undo) act as in any text box; what
+    // Other shortcuts (copy, select all, undo) act as in any text box; what
     // they insert is filtered like every other edit.
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
