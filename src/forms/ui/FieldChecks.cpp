@@ -42,6 +42,13 @@ protected:
                     return true;
                 }
                 return false;
+            case QEvent::ContextMenu:
+                // Sent between the press and its release, on the press's behalf.
+                if (swallowRelease_) {
+                    event->accept();
+                    return true;
+                }
+                return false;
             case QEvent::MouseButtonRelease:
                 if (swallowRelease_) {
                     swallowRelease_ = false;

@@ -12,10 +12,11 @@ void forgetRejection();
 
 // A mouse press has just moved the focus out of a field whose check rejected
 // the text or put a message in front of the user. Qt moves the focus before
-// it delivers the press; this makes the press itself, and its release, never
-// reach the control, so no button, option or list acts on the click. If no
-// press follows before control returns to the event loop (the focus was moved
-// by code), the mark lapses, so it can never swallow a later click.
+// it delivers the press; this makes the press itself, the context-menu
+// request it brings and its release never reach the control, so no button,
+// option, list or field acts on the click. If no press follows before control
+// returns to the event loop (the focus was moved by code), the mark lapses,
+// so it can never swallow a later click.
 void swallowCurrentPress();
 
 }  // namespace FieldChecks

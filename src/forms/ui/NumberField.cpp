@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <algorithm>
 #include <utility>
 
 #include "forms/ui/FieldChecks.h"
@@ -18,15 +20,51 @@ NumberField::NumberField(QWidget* parent, bool allowMinus) : QLineEdit(parent), 
     // A drop changes the text without the focus ever entering the field, so
     // no check would follow it. Number boxes take typed and pasted text only.
     setAcceptDrops(false);
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString clean = filtered(text);
-        if (clean != text) {
-            const int pos = cursorPosition() - static_cast<int>(text.size() - clean.size());
-            setText(clean);
-            setCursorPosition(std::max(0, pos));
-        }
-        pending_ = true;
+    connect(this, &QLineEdit::textChanged, this, &NumberField::textChangedBy);
+    // An edit left pending when another window took the focus is checked when
+    // the focus comes back to another control of this page, as if the click
+    // that put it there had left the field.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!pending_ || hasFocus() || now == nullptr || now->window() != window()) return;
+        pending_ = false;
+        leave(Qt::MouseFocusReason);
     });
+}
+
+void NumberField::setText(const QString& text) {
+    const QScopedValueRollback<bool> writing(writing_, true);
+    QLineEdit::setText(text);
+    known_ = text;
+    unchecked_ = false;
+}
+
+// Every change but the program's own: typed, pasted, undone, or set from
+// outside. Keys and pastes are filtered before they reach the text; what
+// comes from outside is treated as a paste over the range it replaced, so
+// what the key filter drops is never kept, and a change of nothing else is
+// no change at all.
+void NumberField::textChangedBy(const QString& text) {
+    if (writing_) return;
+    const QString before = std::exchange(known_, text);
+    const qsizetype shorter = std::min(before.size(), text.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == text[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == text[text.size() - 1 - tail]) ++tail;
+    const QString inserted = text.mid(head, text.size() - head - tail);
+    const QString kept = filtered(inserted);
+    if (kept != inserted) {
+        if (kept.isEmpty()) {
+            const bool wasUnchecked = unchecked_;
+            setText(before);
+            unchecked_ = wasUnchecked;
+            return;
+        }
+        setText(text.left(head) + kept + text.right(tail));
+        setCursorPosition(static_cast<int>(head + kept.size()));
+    }
+    unchecked_ = true;
+    if (hasFocus()) pending_ = true;
 }
 
 void NumberField::setAllowMinus(bool allow) { allowMinus_ = allow; }
@@ -97,10 +135,33 @@ void NumberField::pasteFiltered(QClipboard::Mode mode) {
     const QString clean = filtered(QGuiApplication::clipboard()->text(mode));
     if (clean.isEmpty()) return;
     if (mode == QClipboard::Selection) deselect();  // a middle click inserts at the cursor
+    // A paste is an undo step of its own, as in any text box: Undo takes
+    // back the paste alone, not the typing before it or after it.
+    startUndoStep();
     insert(clean);
+    startUndoStep();
+}
+
+// The text box closes its current undo step whenever its cursor moves; a
+// step aside and back closes it without moving anything, and the selection
+// is put back as it was.
+void NumberField::startUndoStep() {
+    if (text().isEmpty()) return;
+    const int cursor = cursorPosition();
+    const int selected = static_cast<int>(selectedText().size());
+    const int anchor = !hasSelectedText() ? cursor : selectionStart() == cursor ? cursor + selected : cursor - selected;
+    setCursorPosition(cursor > 0 ? cursor - 1 : cursor + 1);
+    setCursorPosition(cursor);
+    if (anchor != cursor) setSelection(anchor, cursor - anchor);
 }
 
 void NumberField::contextMenuEvent(QContextMenuEvent* event) {
+    // The press that asked for the menu did not leave this field focused: a
+    // check elsewhere kept the focus, moved it on, or hid this field.
+    if (!hasFocus()) {
+        event->accept();
+        return;
+    }
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // The menu's own Paste is known only by its caption, "&Paste" and then a
@@ -115,7 +176,8 @@ void NumberField::contextMenuEvent(QContextMenuEvent* event) {
 
 void NumberField::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-        pasteFiltered(QClipboard::Selection);
+        // Only into the field that the press left focused, as with the menu.
+        if (hasFocus()) pasteFiltered(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -134,31 +196,36 @@ void NumberField::focusInEvent(QFocusEvent* event) {
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // Whatever took the focus, the check is due again only once the field has
-    // the focus back.
-    const bool pending = std::exchange(pending_, false);
     switch (event->reason()) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::MouseFocusReason:
         case Qt::ShortcutFocusReason:
         case Qt::OtherFocusReason:
-            break;
-        default:  // a message box, another window or a popup took the focus
+            if (std::exchange(pending_, false)) leave(event->reason());
+            return;
+        default:
+            // A message box, another window or a popup took the focus. An
+            // edit stays due; a field only passed through is due again only
+            // once it has the focus back.
+            pending_ = pending_ && unchecked_;
             return;
     }
-    if (!pending) return;
+}
+
+void NumberField::leave(Qt::FocusReason reason) {
     const unsigned long messagesBefore = shownMessageCount();
     runCheck();
     // The press that moved the focus is still on its way to the control that
     // was clicked; a text that the check holds the user to, or reports, must
     // not let it act.
-    if (event->reason() == Qt::MouseFocusReason && (lastCheckHeld_ || shownMessageCount() != messagesBefore))
+    if (reason == Qt::MouseFocusReason && (lastCheckHeld_ || shownMessageCount() != messagesBefore))
         FieldChecks::swallowCurrentPress();
 }
 
 bool NumberField::runCheck() {
     pending_ = false;
+    unchecked_ = false;
     lastCheckHeld_ = false;
     if (!check_ || inCheck_) return true;
     inCheck_ = true;

@@ -23,10 +23,21 @@ struct Verdict {
 
 // A number text box: key filter, Enter acting as Tab, and the check that runs
 // when the user moves the focus away.
+//
+// The field edits only while it holds the focus: a context menu or a middle
+// click on a field that the press did not leave focused does nothing. Text
+// that reaches it any other way (an accessibility tool, say) passes the key
+// filter like a paste and counts as unchecked until the check has run.
 class NumberField : public QLineEdit {
     Q_OBJECT
 public:
     explicit NumberField(QWidget* parent = nullptr, bool allowMinus = false);
+
+    // The program's own writes (defaults, replacements, raised minimums). A
+    // text the program wrote needs no check; every other change of the text
+    // does. Hides QLineEdit::setText on purpose: a write through a QLineEdit
+    // pointer is taken for one from outside and is filtered and checked.
+    void setText(const QString& text);
 
     void setAllowMinus(bool allow);
     bool allowsMinus() const { return allowMinus_; }
@@ -38,8 +49,14 @@ public:
     void setCheck(Check check, AfterCheck after = {});
 
     // True while the field has the focus and its check has not run since the
-    // focus came in: leaving it, or a handler's checksPassed(), runs it.
+    // focus came in: leaving it, or a handler's checksPassed(), runs it. An
+    // edit is still pending after another window took the focus; the check
+    // then runs as soon as the focus comes back to another control of the page.
     bool checkPending() const { return pending_; }
+
+    // True when the text has changed, other than by the program, since the
+    // check last ran.
+    bool textUnchecked() const { return unchecked_; }
 
     // Runs the check now: message, replacement text, focus return and the
     // after-check hook. Returns whether the original text was accepted.
@@ -59,10 +76,16 @@ protected:
 private:
     QString filtered(const QString& text) const;
     void pasteFiltered(QClipboard::Mode mode);
+    void startUndoStep();
+    void textChangedBy(const QString& text);
+    void leave(Qt::FocusReason reason);
     bool acceptsChar(QChar c) const;
 
     bool allowMinus_ = false;
     bool pending_ = false;
+    bool unchecked_ = false;
+    bool writing_ = false;
+    QString known_;  // the text after the last change seen, to tell what a change replaced
     bool inCheck_ = false;
     bool lastCheckHeld_ = false;
     Check check_;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <vector>
 
 #include "app/ui/Pages.h"
 #include "forms/ui/ApplicationFilter.h"
@@ -111,18 +112,46 @@ void Page::centreOnScreen() {
     move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
+namespace {
+
+std::vector<NumberField*> fieldsInTabOrder(QWidget* page) {
+    std::vector<NumberField*> fields;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+        if (auto* field = qobject_cast<NumberField*>(w)) fields.push_back(field);
+    return fields;
+}
+
+// Runs the field's check as leaving it would; false when the check holds the
+// user (a rejection that reports itself or takes the focus back).
+bool passes(NumberField& field) {
+    FieldChecks::forgetRejection();
+    const unsigned long messagesBefore = shownMessageCount();
+    field.runCheck();
+    const bool rejected = FieldChecks::takeRejection();
+    return !rejected && shownMessageCount() == messagesBefore;
+}
+
+}  // namespace
+
 bool Page::checksPassed() {
     // A click that moved the focus out of a field has already run its check,
     // and a rejection has kept the click from reaching its handler. What is
     // left is a click that did not take the focus (a control that takes none,
-    // or one made by code): the field still holding the focus is checked now.
-    auto* field = qobject_cast<NumberField*>(QApplication::focusWidget());
-    if (field == nullptr || field->window() != this || !field->checkPending()) return true;
-    FieldChecks::forgetRejection();
-    const unsigned long messagesBefore = shownMessageCount();
-    field->runCheck();
-    const bool rejected = FieldChecks::takeRejection();
-    return !rejected && shownMessageCount() == messagesBefore;
+    // or one made by code), or one that reached the page before the window
+    // system handed it the focus back: the field still holding the focus, or
+    // left with an edit when another window took it, is checked now.
+    for (NumberField* field : fieldsInTabOrder(this))
+        if (field->checkPending() && field->isVisible() && !passes(*field)) return false;
+    return true;
+}
+
+bool Page::allChecksPassed() {
+    if (!checksPassed()) return false;
+    // Checks may show or hide frames as they go, so whether a field is shown
+    // is asked when its turn comes.
+    for (NumberField* field : fieldsInTabOrder(this))
+        if (field->textUnchecked() && field->isVisible() && !passes(*field)) return false;
+    return true;
 }
 
 bool Page::event(QEvent* event) {

@@ -26,6 +26,13 @@ public:
     // its handler at all.
     bool checksPassed();
 
+    // Every command that calculates calls this instead. After checksPassed(),
+    // every shown field whose text has changed since its check last ran is
+    // checked, in tab order, as if the user had left it; the first refusal
+    // stops the command. However a text got into its field, it reaches no
+    // calculation unchecked.
+    bool allChecksPassed();
+
     bool loaded() const { return loaded_; }
 
 protected:

@@ -272,7 +272,7 @@ void Form4::installChecks() {
 }
 
 void Form4::next() {
-    if (!checksPassed()) return;
+    if (!allChecksPassed()) return;
     std::array<std::string, 30> texts;
     for (int n = 1; n <= 30; ++n) texts[static_cast<std::size_t>(n - 1)] = field(n)->text().toStdString();
     const StepOutcome outcome = RunCalculationStep(texts);

@@ -198,7 +198,7 @@ void Form3::option2Click() {
 }
 
 void Form3::command1Click() {
-    if (!checksPassed()) return;
+    if (!allChecksPassed()) return;
     if (!Option2->isChecked()) {
         state().Velocity = LeadingNumber(textOf(Text1));
         state().Acceleration = 0.0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -35,13 +38,24 @@ public:
         Command[1]->setFocusPolicy(Qt::NoFocus);
         for (int i : {0, 1}) {
             Command[i]->setGeometry(twips(3000, 300 + 700 * i, 1200, 400));
-            connect(Command[i], &QPushButton::clicked, this, [this, i] { runs[i] += checksPassed() ? 1 : 0; });
+            // "Next" calculates; the other only needs the field it leaves checked.
+            connect(Command[i], &QPushButton::clicked, this,
+                    [this, i] { runs[i] += (i == 0 ? allChecksPassed() : checksPassed()) ? 1 : 0; });
         }
     }
     NumberField *Text1 = new NumberField(this), *Text2 = new NumberField(this);
     QPushButton* Command[2] = {new QPushButton("Next", this), new QPushButton("Tool", this)};
     int runs[2] = {0, 0};
 };
+
+// An entry of the open context menu, by its caption in the text box's language.
+QAction* menuEntry(const char* caption) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(caption)) return action;
+    return nullptr;
+}
 
 class NumberFieldTest : public ::testing::Test {
 protected:
@@ -51,6 +65,26 @@ protected:
         field->setFocus(Qt::OtherFocusReason);
         field->clear();
         QTest::keyClicks(field, text);
+    }
+
+    // Paste from the field's context menu, opened as by the menu key.
+    static void pasteFromMenu(NumberField* field) {
+        const QPoint at = field->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
+        QApplication::sendEvent(field, &request);
+        QAction* paste = menuEntry("&Paste");
+        ASSERT_NE(paste, nullptr);
+        paste->trigger();
+        QApplication::activePopupWidget()->close();
+    }
+
+    // A press as the window system delivers it: the focus moves, then the
+    // press and, for the right button, the request for a context menu.
+    void pressOn(QWidget* widget, Qt::MouseButton button) {
+        QTest::mousePress(page->windowHandle(), button, {}, widget->mapTo(page.get(), widget->rect().center()));
+    }
+    void releaseOn(QWidget* widget, Qt::MouseButton button) {
+        QTest::mouseRelease(page->windowHandle(), button, {}, widget->mapTo(page.get(), widget->rect().center()));
     }
 
     std::vector<Message> messages;
@@ -79,18 +113,7 @@ TEST_F(NumberFieldTest, TypedAndPastedTextKeepsDigitsPointAndAllowedMinus) {
             enter(page->Text2, "1.5");
             page->Text2->selectAll();
             QApplication::clipboard()->setText(pasted);
-            if (viaMenu) {
-                const QPoint at = page->Text2->rect().center();
-                QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->Text2->mapToGlobal(at));
-                QApplication::sendEvent(page->Text2, &request);
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                ASSERT_NE(menu, nullptr);
-                for (QAction* action : menu->actions())
-                    if (action->text().startsWith("&Paste\t")) action->trigger();
-                menu->close();
-            } else {
-                QTest::keyClick(page->Text2, Qt::Key_V, Qt::ControlModifier);
-            }
+            viaMenu ? pasteFromMenu(page->Text2) : QTest::keyClick(page->Text2, Qt::Key_V, Qt::ControlModifier);
             EXPECT_EQ(page->Text2->text(), kept);
             EXPECT_EQ(page->Text2->selectedText(), kept == "1.5" ? kept : QString());
         }
@@ -162,6 +185,148 @@ TEST_F(NumberFieldTest, ClickIsSwallowedExactlyWhenTheCheckWarnsOrHoldsTheFocus)
     page->Command[0]->setFocus(Qt::OtherFocusReason);
     QTest::mouseClick(page->Command[0], Qt::LeftButton);
     EXPECT_EQ(page->runs[0], 1);
+}
+
+// Undo after a paste takes back the paste alone, Redo puts it back, and
+// typing after it is a step of its own; over a selection too.
+TEST_F(NumberFieldTest, APasteIsAnUndoStepOfItsOwn) {
+    QApplication::clipboard()->setText("8");
+    for (const char* how : {"Ctrl+V", "Shift+Ins", "menu"})
+        for (bool overSelection : {false, true}) {
+            SCOPED_TRACE(std::string(how) + (overSelection ? " over a selection" : ""));
+            page->Text2->setFocus(Qt::OtherFocusReason);
+            page->Text2->setText("1.5");
+            QTest::keyClick(page->Text2, Qt::Key_End);
+            QTest::keyClick(page->Text2, Qt::Key_7);
+            if (overSelection) page->Text2->setSelection(4, -3);  // ".57", cursor at its start
+            const QKeySequence keys(QString::fromLatin1(how));
+            how == std::string("menu") ? pasteFromMenu(page->Text2)
+                                       : QTest::keyClick(page->Text2, keys[0].key(), keys[0].keyboardModifiers());
+            const QString pasted = overSelection ? "18" : "1.578";
+            ASSERT_EQ(page->Text2->text(), pasted);
+            QTest::keyClick(page->Text2, Qt::Key_9);
+            const std::pair<QKeyCombination, QString> steps[] = {{Qt::ControlModifier | Qt::Key_Z, pasted},
+                                                                 {Qt::ControlModifier | Qt::Key_Z, "1.57"},
+                                                                 {Qt::ControlModifier | Qt::Key_Y, pasted}};
+            for (const auto& [key, after] : steps) {
+                QTest::keyClick(page->Text2, key.key(), key.keyboardModifiers());
+                EXPECT_EQ(page->Text2->text(), after);
+            }
+        }
+}
+
+// A right click on a field that the press did not leave focused opens no
+// menu: the field that had the focus kept it, handed it on, or hid the
+// clicked one. Were a menu open, the row's entry would be chosen.
+TEST_F(NumberFieldTest, NoMenuOnAFieldThePressDidNotLeaveFocused) {
+    const std::function<void()> keep, handOn = [this] { page->Command[0]->setFocus(Qt::OtherFocusReason); },
+                                      hide = [this] { page->Text2->hide(); };
+    const struct {
+        const char* how;
+        const char* left;  // the text left in Text1
+        const std::function<void()>& then;
+        const char* entry;
+        QString after;  // Text2's text
+    } cases[] = {
+        {"refused", "0", keep, "&Paste", "12"},     {"refused", "0", keep, "&Undo", "12"},
+        {"refused", "0", keep, "Cu&t", "12"},       {"refused", "0", keep, "Delete", "12"},
+        {"handed on", "5", handOn, "&Paste", "12"}, {"hidden", "5", hide, "&Paste", "12"},
+        {"accepted", "5", keep, "&Paste", "72"},  // an ordinary right click pastes over the selection
+    };
+    QApplication::clipboard()->setText("7");
+    page->Text1->setText("5");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.how) + " " + c.entry);
+        messages.clear();
+        page->Text1->setCheck(positive("1"), [&c](NumberField&, const Verdict& verdict) {
+            if (verdict.accepted && c.then) c.then();
+        });
+        page->Text2->show();
+        enter(page->Text2, "12");
+        enter(page->Text1, c.left);
+        page->Text2->setSelection(0, 1);
+        pressOn(page->Text2, Qt::RightButton);
+        const bool menu = QApplication::activePopupWidget() != nullptr;
+        if (QAction* entry = menuEntry(c.entry)) entry->trigger();
+        if (menu) QApplication::activePopupWidget()->close();
+        releaseOn(page->Text2, Qt::RightButton);
+        EXPECT_EQ(menu, c.after != "12");
+        EXPECT_EQ(page->Text2->text(), c.after);
+        EXPECT_EQ(messages.size(), c.left == std::string("0") ? 1u : 0u);
+    }
+    page->Text2->show();
+}
+
+// An edit left pending when another window takes the focus is checked when
+// the focus comes back to another control, or when a click reaches a
+// command first; a field the focus only rested in is not.
+TEST_F(NumberFieldTest, AnEditPendingWhileAnotherWindowHasTheFocusStaysDue) {
+    const struct {
+        const char* how;
+        bool edited;
+        int clickFirst;  // the command whose click arrives before the focus, or -1
+    } cases[] = {{"focus back elsewhere", true, -1},
+                 {"click on Next first", true, 0},
+                 {"click on a command without focus first", true, 1},
+                 {"not edited", false, -1}};
+    QWidget other;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        QCoreApplication::processEvents();  // a press the last row refused is long gone
+        messages.clear();
+        page->runs[0] = page->runs[1] = 0;
+        if (c.edited) {
+            enter(page->Text1, "0");
+        } else {
+            page->Text1->setText("0");
+            page->Text1->setFocus(Qt::OtherFocusReason);
+        }
+        other.show();
+        QApplication::setActiveWindow(&other);
+        EXPECT_TRUE(messages.empty());
+        if (c.clickFirst >= 0) {
+            QTest::mouseClick(page->Command[c.clickFirst], Qt::LeftButton);
+        } else {
+            page->Command[0]->setFocus(Qt::MouseFocusReason);
+        }
+        QApplication::setActiveWindow(page.get());
+        EXPECT_EQ(messages.size(), c.edited ? 1u : 0u);
+        EXPECT_EQ(page->Text1->text(), c.edited ? "1" : "0");
+        EXPECT_EQ(page->Text1->hasFocus(), c.edited);
+        EXPECT_EQ(page->runs[0] + page->runs[1], 0);
+    }
+}
+
+// What an accessibility tool writes into a field that does not hold the
+// focus passes the key filter like a paste, and "Next" checks it.
+TEST_F(NumberFieldTest, AccessibilityEditsPassTheKeyFilterAndNextChecksThem) {
+    using Edit = std::function<void(QAccessibleInterface*)>;
+    const struct {
+        const char* how;
+        Edit edit;
+        QString after;
+        bool refused;
+    } cases[] = {
+        {"set 0abc", [](QAccessibleInterface* a) { a->editableTextInterface()->replaceText(0, 1, "0abc"); }, "0", true},
+        {"insert ab", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(0, "ab"); }, "5", false},
+        {"insert x0", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(1, "x0"); }, "50", false},
+        {"delete", [](QAccessibleInterface* a) { a->editableTextInterface()->deleteText(0, 1); }, "", true},
+        {"value 2.2.2", [](QAccessibleInterface* a) { a->setText(QAccessible::Value, "2.2.2"); }, "2.2.2", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        messages.clear();
+        page->runs[0] = 0;
+        page->Text1->setText("5");
+        page->Text2->setFocus(Qt::OtherFocusReason);
+        c.edit(QAccessible::queryAccessibleInterface(page->Text1));
+        EXPECT_EQ(page->Text1->text(), c.after);
+        EXPECT_EQ(page->Text1->textUnchecked(), c.after != "5");
+        QTest::mouseClick(page->Command[0], Qt::LeftButton);
+        EXPECT_EQ(messages.size(), c.refused ? 1u : 0u);
+        EXPECT_EQ(page->runs[0], c.refused ? 0 : 1);
+        EXPECT_EQ(page->Text1->text(), c.refused ? "1" : c.after);
+    }
 }
 
 }  // namespace
