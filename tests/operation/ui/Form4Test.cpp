@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -143,6 +148,78 @@ TEST_F(Form4Test, MassesAndLoadsShowOrHideTheirFramesWithoutTrappingTheKeyboard)
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "質量m1 必須輸入一個 0 以外的數值");
+}
+
+// However a text got into its field, "Next" calculates only with what has
+// passed its check, and refuses as typing it would: a menu of a field that a
+// refused check left unfocused does nothing, an edit left pending while
+// another window had the focus is checked, and so is what an accessibility
+// tool writes. The second "Next" goes on, as after a typed refusal.
+TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
+    CalculationState& s = state();
+    std::tie(s.DynamicLoadRating, s.StaticLoadRating, s.PitchingMomentRating, s.YawingMomentRating) =
+        std::tuple(35.1, 47.5, 0.4, 0.4);
+    s.RollingMomentRating = 0.6f;
+    s.Velocity = 0.25;
+    Form4& page = show();
+    QWidget other;
+    const auto menuPaste = [&page] {
+        page.Text1->setFocus(Qt::MouseFocusReason);
+        page.Text1->selectAll();
+        QTest::keyClicks(page.Text1, "-");
+        QApplication::clipboard()->setText("0.");
+        const QPoint at = page.Text3->mapTo(&page, page.Text3->rect().center());
+        QTest::mousePress(page.windowHandle(), Qt::RightButton, {}, at);
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith("&Paste")) action->trigger();
+            menu->close();
+        }
+        QTest::mouseRelease(page.windowHandle(), Qt::RightButton, {}, at);
+        EXPECT_EQ(page.Text1->text(), "0.0");
+    };
+    const auto pendingElsewhere = [&] {
+        page.Text7->setFocus(Qt::MouseFocusReason);
+        page.Text7->selectAll();
+        QTest::keyClicks(page.Text7, "0");
+        other.show();
+        QApplication::setActiveWindow(&other);
+    };
+    const auto accessibility = [&page] {
+        page.Text1->setFocus(Qt::MouseFocusReason);
+        QAccessibleInterface* l1 = QAccessible::queryAccessibleInterface(page.Text3);
+        l1->editableTextInterface()->replaceText(0, static_cast<int>(page.Text3->text().size()), "1abc");
+    };
+    const struct {
+        const char* how;
+        const std::function<void()>& enter;
+        NumberField* field;
+        const char *entered, *after, *message;
+    } cases[] = {
+        {"menu paste", menuPaste, page.Text3, "81.6", "81.6", nullptr},
+        {"pending elsewhere", pendingElsewhere, page.Text7, "0", "50.0", "質量m1 必須輸入一個 0 以外的數值"},
+        {"accessibility", accessibility, page.Text3, "1", "81.6", "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        if (Form5* result = form5IfCreated()) result->hidePage();
+        show();
+        QCoreApplication::processEvents();
+        messages.clear();
+        c.enter();
+        EXPECT_EQ(c.field->text(), c.entered);
+        QTest::mouseClick(page.Command1, Qt::LeftButton);
+        QApplication::setActiveWindow(&page);
+        EXPECT_EQ(c.field->text(), c.after);
+        if (c.message != nullptr) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, c.message);
+            EXPECT_TRUE(page.isVisible() && c.field->hasFocus());
+            QTest::mouseClick(page.Command1, Qt::LeftButton);
+        }
+        EXPECT_EQ(messages.size(), c.message != nullptr ? 1u : 0u);
+        EXPECT_TRUE(form5IfCreated() != nullptr && form5().isVisible() && !page.isVisible());
+    }
 }
 
 int differingPixels(const QImage& a, const QImage& b) {

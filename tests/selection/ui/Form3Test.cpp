@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -142,6 +144,43 @@ TEST_F(Form3Page, RefusedCheckHoldsTheClickAndNextWithoutInertia) {
     const CalculationState& s = state();
     EXPECT_EQ(std::tuple(s.Velocity, s.Acceleration, s.AccelerationTime, s.StrokeLength, s.ReciprocationsPerMinute),
               std::tuple(1e308, 0.0, 7.0, 7.0, 7.0f));
+}
+
+// A velocity that reached its field without its check, left pending while
+// another window had the focus or written by an accessibility tool, is
+// refused by "Next" as typing it would be, and the second "Next" goes on.
+TEST_F(Form3Page, NextChecksAVelocityThatReachedItsFieldUnchecked) {
+    QWidget other;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"pending while another window had the focus",
+         [&] {
+             type(page->Text1, "2.2.2");
+             other.show();
+             QApplication::setActiveWindow(&other);
+         }},
+        {"written by an accessibility tool",
+         [&] {
+             page->Command2->setFocus(Qt::OtherFocusReason);
+             QAccessible::queryAccessibleInterface(page->Text1)->setText(QAccessible::Value, "2.2.2");
+         }},
+    };
+    for (const auto& [how, enter] : cases) {
+        SCOPED_TRACE(how);
+        if (form4IfCreated() != nullptr && form4().isVisible()) navigate(form4(), *page);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+        state().Velocity = 0.0;
+        enter();
+        EXPECT_EQ(page->Text1->text(), "2.2.2");
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        QApplication::setActiveWindow(page);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(page->Text1->text(), DefaultVelocityText);
+        EXPECT_TRUE(page->isVisible() && page->Text1->hasFocus());
+        EXPECT_EQ(state().Velocity, 0.0);
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        EXPECT_TRUE(form4().isVisible());
+        EXPECT_EQ(state().Velocity, 0.25);
+    }
 }
 
 }  // namespace
