@@ -62,7 +62,8 @@ TEST_F(ResultPage, ShowsTheWorkedExampleAndHidesTheTimeWithoutInertia) {
     for (const auto& [locale, point] : locales) {
         SCOPED_TRACE(locale.name().toStdString());
         QLocale::setDefault(locale);
-        const auto shown = [&point](const char* text) { return QString::fromLatin1(text).replace('.', point); };
+        // An init-capture, since clang before 16 cannot capture a structured binding by name.
+        const auto shown = [&point = point](const char* text) { return QString::fromLatin1(text).replace('.', point); };
         ResultPage::SetUp();
         state().PreloadForce = 400.5f;
         Form5& page = form5();

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -115,6 +116,24 @@ TEST_F(SelectionPage, EnterChainAndNextStoreTheChosenGuideway) {
         EXPECT_EQ(s.PreloadForce, c.force);
         QTest::mouseClick(form3().Command2, Qt::LeftButton);  // back: the picks are still there
         for (int i = 0; i < 5; ++i) EXPECT_EQ(lists[i]->currentText(), items[i]);
+    }
+}
+
+// Only Enter moves on from a list: an arrow or a letter, which pick another
+// item, leave the focus in the list for the next key.
+TEST_F(SelectionPage, OnlyEnterMovesOnFromAList) {
+    const std::pair<Qt::Key, bool> keys[] = {
+        {Qt::Key_Down, false}, {Qt::Key_Up, false}, {Qt::Key_W, false}, {Qt::Key_Return, true}, {Qt::Key_Enter, true}};
+    Form2& page = open();
+    QWidget* const chain[] = {page.Combo1, page.Combo2, page.Combo3, page.Combo4, page.Combo5, page.Command1};
+    for (int i = 0; i < 5; ++i) {
+        auto* list = static_cast<QComboBox*>(chain[i]);
+        for (const auto& [key, movesOn] : keys) {
+            list->setFocus();
+            QTest::keyClick(list, key);
+            EXPECT_EQ(QApplication::focusWidget(), chain[movesOn ? i + 1 : i])
+                << "list " << i + 1 << ", key " << QKeySequence(key).toString().toStdString();
+        }
     }
 }
 
