@@ -306,10 +306,11 @@ TEST_F(NumberFieldTest, AccessibilityEditsPassTheKeyFilterAndNextChecksThem) {
         Edit edit;
         QString after;
         bool refused;
+        int cursor = -1;  // where the cursor stands after a filtered insertion
     } cases[] = {
         {"set 0abc", [](QAccessibleInterface* a) { a->editableTextInterface()->replaceText(0, 1, "0abc"); }, "0", true},
         {"insert ab", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(0, "ab"); }, "5", false},
-        {"insert x0", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(1, "x0"); }, "50", false},
+        {"insert x0", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(0, "x0"); }, "05", false, 1},
         {"delete", [](QAccessibleInterface* a) { a->editableTextInterface()->deleteText(0, 1); }, "", true},
         {"value 2.2.2", [](QAccessibleInterface* a) { a->setText(QAccessible::Value, "2.2.2"); }, "2.2.2", true},
     };
@@ -322,6 +323,7 @@ TEST_F(NumberFieldTest, AccessibilityEditsPassTheKeyFilterAndNextChecksThem) {
         c.edit(QAccessible::queryAccessibleInterface(page->Text1));
         EXPECT_EQ(page->Text1->text(), c.after);
         EXPECT_EQ(page->Text1->textUnchecked(), c.after != "5");
+        EXPECT_EQ(c.cursor < 0 ? c.cursor : page->Text1->cursorPosition(), c.cursor);
         QTest::mouseClick(page->Command[0], Qt::LeftButton);
         EXPECT_EQ(messages.size(), c.refused ? 1u : 0u);
         EXPECT_EQ(page->runs[0], c.refused ? 0 : 1);
