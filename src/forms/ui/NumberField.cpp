@@ -53,13 +53,15 @@ void NumberField::textChangedBy(const QString& text) {
     while (tail < shorter - head && before[before.size() - 1 - tail] == text[text.size() - 1 - tail]) ++tail;
     const QString inserted = text.mid(head, text.size() - head - tail);
     const QString kept = filtered(inserted);
+    // A field out of sight (in a hidden frame, or on a hidden page) keeps its
+    // text: nothing would show the change, and no "Next" checks it.
+    if (!isVisible() || (kept.isEmpty() && !inserted.isEmpty())) {
+        const bool wasUnchecked = unchecked_;
+        setText(before);
+        unchecked_ = wasUnchecked;
+        return;
+    }
     if (kept != inserted) {
-        if (kept.isEmpty()) {
-            const bool wasUnchecked = unchecked_;
-            setText(before);
-            unchecked_ = wasUnchecked;
-            return;
-        }
         setText(text.left(head) + kept + text.right(tail));
         setCursorPosition(static_cast<int>(head + kept.size()));
     }

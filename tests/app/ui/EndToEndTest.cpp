@@ -49,6 +49,7 @@ TEST(EndToEnd, ResultPageShowsHandWorkedFiguresAndBackKeepsTheEntries) {
     Form4& operation = form4();
     QApplication::setActiveWindow(&operation);
     EXPECT_EQ(operation.Text3->text(), "81.6");  // L1 raised to the minimum of QEH 25
+    type(operation.Text7, "50");                 // leaving m1 opens the frame of its gravity point
     type(operation.Text8, "100");
     click(operation, operation.Command1);
     ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
@@ -81,6 +82,7 @@ TEST(EndToEnd, ResultPageShowsHandWorkedFiguresAndBackKeepsTheEntries) {
     // A figure too long for its box is refused by name; the entries and the page stay. Loads grow with m1 (16.91 N
     // per kg on carriage 2): 591000 kg shows 9993694.1 N, 592000 kg would not fit.
     state().RollingMomentRating = rolling;
+    type(operation.Text7, "50");  // leaving m1 opens the frame of its gravity point
     type(operation.Text8, "100");
     for (const char* m1 : {"592000", "591000"}) {
         type(operation.Text7, m1);

@@ -313,6 +313,13 @@ TEST_F(NumberFieldTest, AccessibilityEditsPassTheKeyFilterAndNextChecksThem) {
         {"insert x0", [](QAccessibleInterface* a) { a->editableTextInterface()->insertText(0, "x0"); }, "05", false, 1},
         {"delete", [](QAccessibleInterface* a) { a->editableTextInterface()->deleteText(0, 1); }, "", true},
         {"value 2.2.2", [](QAccessibleInterface* a) { a->setText(QAccessible::Value, "2.2.2"); }, "2.2.2", true},
+        {"into the field while hidden",
+         [this](QAccessibleInterface* a) {
+             page->Text1->hide();
+             a->setText(QAccessible::Value, "0");
+             page->Text1->show();
+         },
+         "5", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
