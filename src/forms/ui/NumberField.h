@@ -27,7 +27,8 @@ struct Verdict {
 // The field edits only while it holds the focus: a context menu or a middle
 // click on a field that the press did not leave focused does nothing. Text
 // that reaches it any other way (an accessibility tool, say) passes the key
-// filter like a paste and counts as unchecked until the check has run.
+// filter like a paste and counts as unchecked until the check has run; a
+// field out of sight takes no such text at all.
 class NumberField : public QLineEdit {
     Q_OBJECT
 public:
