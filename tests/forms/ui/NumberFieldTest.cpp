@@ -41,11 +41,14 @@ public:
             // "Next" calculates; the other only needs the field it leaves checked.
             connect(Command[i], &QPushButton::clicked, this,
                     [this, i] { runs[i] += (i == 0 ? allChecksPassed() : checksPassed()) ? 1 : 0; });
+            Command[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(Command[i], &QWidget::customContextMenuRequested, this, [this, i] { ++menus[i]; });
         }
     }
     NumberField *Text1 = new NumberField(this), *Text2 = new NumberField(this);
     QPushButton* Command[2] = {new QPushButton("Next", this), new QPushButton("Tool", this)};
     int runs[2] = {0, 0};
+    int menus[2] = {0, 0};  // context-menu requests that reached a command
 };
 
 // An entry of the open context menu, by its caption in the text box's language.
@@ -173,6 +176,15 @@ TEST_F(NumberFieldTest, ClickIsSwallowedExactlyWhenTheCheckWarnsOrHoldsTheFocus)
             EXPECT_FALSE(page->Command[button]->isDown());
             QTest::mouseClick(page->Command[button], Qt::LeftButton);
             EXPECT_EQ(page->runs[button], swallowed ? 1 : 2);
+
+            // A right click brings a context-menu request between its press
+            // and its release; it goes where the press goes. A command that
+            // takes no focus leaves the field, and its check, alone.
+            page->menus[button] = 0;
+            enter(page->Text1, "0");
+            pressOn(page->Command[button], Qt::RightButton);
+            releaseOn(page->Command[button], Qt::RightButton);
+            EXPECT_EQ(page->menus[button], swallowed && button == 0 ? 0 : 1);
         }
     }
     // Code moved the focus as if by mouse with no press following: the mark
