@@ -16,7 +16,15 @@ void forgetRejection();
 // request it brings and its release never reach the control, so no button,
 // option, list or field acts on the click. If no press follows before control
 // returns to the event loop (the focus was moved by code), the mark lapses,
-// so it can never swallow a later click.
+// so it can never swallow a later click; nor does the mark outlive its press
+// when the release came while the message was up.
+//
+// The same rule makes a window that is not active when a press reaches it
+// the active one before Qt moves the focus for the press, so that the click
+// acts as on the active page.
 void swallowCurrentPress();
+
+// Puts the rule above in place; every page does so when it is made.
+void watchPresses();
 
 }  // namespace FieldChecks

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <cstddef>
 
 #include <sys/mman.h>
 
 namespace {
 unsigned long shown = 0;
+int showing = 0;
 
 // A message may be the news that memory has run out, and a box takes memory
 // of its own to show (the first one loads the icon theme). Address space is
@@ -49,13 +51,16 @@ MessageSink& currentSink() {
 }
 }  // namespace
 
-void showMessage(MessageIcon icon, const QString& title, const QString& text) {
+void showMessage(QWidget* page, MessageIcon icon, const QString& title, const QString& text) {
     ++shown;
+    const QScopedValueRollback<int> up(showing, showing + 1);
+    // The page may not be the active window yet: the window system can
+    // report its activation after the click that raised the message.
+    QPointer<QWidget> owner = page != nullptr ? page->window() : QApplication::activeWindow();
     if (currentSink()) {
-        currentSink()(Message{icon, title, text});
+        currentSink()(Message{icon, title, text, owner});
         return;
     }
-    QPointer<QWidget> owner = QApplication::activeWindow();
     {
         const ReserveGivenUp givenUp;
         QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, text,
@@ -66,6 +71,8 @@ void showMessage(MessageIcon icon, const QString& title, const QString& text) {
     // and focus moves inside an inactive window run no field check.
     if (owner && owner->isVisible()) owner->activateWindow();
 }
+
+bool messageShowing() { return showing > 0; }
 
 unsigned long shownMessageCount() { return shown; }
 

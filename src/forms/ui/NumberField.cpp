@@ -24,11 +24,18 @@ NumberField::NumberField(QWidget* parent, bool allowMinus) : QLineEdit(parent), 
     // An edit left pending when another window took the focus is checked when
     // the focus comes back to another control of this page, as if the click
     // that put it there had left the field.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusReturn_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (!pending_ || hasFocus() || now == nullptr || now->window() != window()) return;
         pending_ = false;
         leave(Qt::MouseFocusReason);
     });
+}
+
+// The base classes still move the focus while they tear the box down, after
+// this part of it is gone: no handler of it may run then.
+NumberField::~NumberField() {
+    disconnect(focusReturn_);
+    disconnect(this, &QLineEdit::textChanged, this, &NumberField::textChangedBy);
 }
 
 void NumberField::setText(const QString& text) {
@@ -148,13 +155,37 @@ void NumberField::pasteFiltered(QClipboard::Mode mode) {
 // step aside and back closes it without moving anything, and the selection
 // is put back as it was.
 void NumberField::startUndoStep() {
-    if (text().isEmpty()) return;
+    if (text().isEmpty()) {
+        closeEmptyingStep();
+        return;
+    }
     const int cursor = cursorPosition();
     const int selected = static_cast<int>(selectedText().size());
     const int anchor = !hasSelectedText() ? cursor : selectionStart() == cursor ? cursor + selected : cursor - selected;
     setCursorPosition(cursor > 0 ? cursor - 1 : cursor + 1);
     setCursorPosition(cursor);
     if (anchor != cursor) setSelection(anchor, cursor - anchor);
+}
+
+// In an empty field the cursor cannot step aside. The box counts an insertion
+// straight after the removal of a selection as part of it (typing over a
+// selection is one step), so after "select all, Backspace" Undo would take
+// the paste and the emptying back at once. The edit that emptied the field is
+// taken back and made again as single deletions, which no insertion joins:
+// the empty field stays a step of its own, as with the box's own paste.
+void NumberField::closeEmptyingStep() {
+    if (!isUndoAvailable()) return;
+    const QScopedValueRollback<bool> writing(writing_, true);  // ends as empty as it began
+    undo();
+    const int length = static_cast<int>(text().size());
+    if (length == 0) {
+        redo();
+        return;
+    }
+    deselect();
+    setCursorPosition(0);
+    setCursorPosition(length);  // one of the two moves, and closes the step before
+    for (int i = 0; i < length; ++i) backspace();
 }
 
 void NumberField::contextMenuEvent(QContextMenuEvent* event) {
@@ -230,7 +261,7 @@ bool NumberField::runCheck() {
     unchecked_ = false;
     lastCheckHeld_ = false;
     if (!check_ || inCheck_) return true;
-    inCheck_ = true;
+    const QScopedValueRollback<bool> inCheck(inCheck_, true);
     const Verdict verdict = check_(text());
     // Returning the focus to a text that the same check rejects would trap
     // the user in this field (a rate whose maximum has become 0).
@@ -242,7 +273,7 @@ bool NumberField::runCheck() {
     lastCheckHeld_ = !verdict.accepted && (returnsFocus || !verdict.message.isEmpty());
     if (!verdict.accepted) {
         if (lastCheckHeld_) FieldChecks::noteRejection();
-        if (!verdict.message.isEmpty()) warn(verdict.title, verdict.message);
+        if (!verdict.message.isEmpty()) warn(this, verdict.title, verdict.message);
         setText(verdict.replacement);
         if (returnsFocus) {
             setFocus(Qt::OtherFocusReason);
@@ -250,6 +281,5 @@ bool NumberField::runCheck() {
         }
     }
     if (after_) after_(*this, verdict);
-    inCheck_ = false;
     return verdict.accepted;
 }

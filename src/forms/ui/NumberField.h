@@ -33,6 +33,7 @@ class NumberField : public QLineEdit {
     Q_OBJECT
 public:
     explicit NumberField(QWidget* parent = nullptr, bool allowMinus = false);
+    ~NumberField() override;
 
     // The program's own writes (defaults, replacements, raised minimums). A
     // text the program wrote needs no check; every other change of the text
@@ -78,10 +79,12 @@ private:
     QString filtered(const QString& text) const;
     void pasteFiltered(QClipboard::Mode mode);
     void startUndoStep();
+    void closeEmptyingStep();
     void textChangedBy(const QString& text);
     void leave(Qt::FocusReason reason);
     bool acceptsChar(QChar c) const;
 
+    QMetaObject::Connection focusReturn_;
     bool allowMinus_ = false;
     bool pending_ = false;
     bool unchecked_ = false;

@@ -70,6 +70,7 @@ Page::Page(const QString& caption, int clientWidthTwips, int clientHeightTwips) 
     setWindowIcon(pageIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     applicationFilter<HiddenPageGuard>();
+    FieldChecks::watchPresses();
 }
 
 void Page::showPage() {
@@ -134,6 +135,10 @@ bool passes(NumberField& field) {
 }  // namespace
 
 bool Page::checksPassed() {
+    // No command acts behind a message box: an accessibility tool presses a
+    // button by calling it, past the box's modality, and the check whose box
+    // it is has not decided yet.
+    if (messageShowing()) return false;
     // A click that moved the focus out of a field has already run its check,
     // and a rejection has kept the click from reaching its handler. What is
     // left is a click that did not take the focus (a control that takes none,
@@ -147,10 +152,17 @@ bool Page::checksPassed() {
 
 bool Page::allChecksPassed() {
     if (!checksPassed()) return false;
-    // Checks may show or hide frames as they go, so whether a field is shown
-    // is asked when its turn comes.
-    for (NumberField* field : fieldsInTabOrder(this))
-        if (field->textUnchecked() && field->isVisible() && !passes(*field)) return false;
+    // Checks show and hide frames as they go, and a frame may come before
+    // the field whose check shows it (the position of a load precedes the
+    // load), so the first shown field left unchecked is looked for afresh
+    // after every check. Each check marks its field checked, so this ends.
+    const auto firstUnchecked = [this]() -> NumberField* {
+        for (NumberField* field : fieldsInTabOrder(this))
+            if (field->textUnchecked() && field->isVisible()) return field;
+        return nullptr;
+    };
+    while (NumberField* field = firstUnchecked())
+        if (!passes(*field)) return false;
     return true;
 }
 

@@ -277,7 +277,7 @@ void Form4::next() {
     for (int n = 1; n <= 30; ++n) texts[static_cast<std::size_t>(n - 1)] = field(n)->text().toStdString();
     const StepOutcome outcome = RunCalculationStep(texts);
     if (!outcome.calculated) {
-        warn(QStringLiteral("Warning"), QString::fromStdString(outcome.refusal));
+        warn(this, QStringLiteral("Warning"), QString::fromStdString(outcome.refusal));
         return;
     }
     navigate(*this, form5());

@@ -382,13 +382,13 @@ void Form5::printPage() {
             break;
         case PrintOutcome::Kind::SavedToPdf:
             inform(
-                QStringLiteral("Print"),
+                this, QStringLiteral("Print"),
                 QStringLiteral("No printer is available. The page was saved as a PDF file:\n%1").arg(outcome.detail));
             break;
         case PrintOutcome::Kind::Failed:
-            warn(QStringLiteral("Print"), outcome.detail.isEmpty()
-                                              ? QStringLiteral("Printing failed.")
-                                              : QStringLiteral("Printing failed: %1").arg(outcome.detail));
+            warn(this, QStringLiteral("Print"),
+                 outcome.detail.isEmpty() ? QStringLiteral("Printing failed.")
+                                          : QStringLiteral("Printing failed: %1").arg(outcome.detail));
             break;
     }
 }

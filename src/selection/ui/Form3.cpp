@@ -218,7 +218,7 @@ void Form3::nextWithInertia() {
     if (next.refusal != Refusal::None) {
         NumberField* const fields[] = {nullptr, Text1, Text2, Text3, Text4};  // in the order of Refusal
         NumberField* field = fields[static_cast<int>(next.refusal)];
-        if (!next.message.empty()) warn(warningTitle, QString::fromStdString(next.message));
+        if (!next.message.empty()) warn(this, warningTitle, QString::fromStdString(next.message));
         field->setText(QString::fromStdString(next.replacement));
         field->setFocus(Qt::OtherFocusReason);
         return;

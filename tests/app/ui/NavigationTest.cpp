@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 
 #include "app/ui/Pages.h"
+#include "forms/ui/NumberField.h"
 #include "operation/ui/Form4.h"
 #include "results/ui/Form5.h"
 #include "selection/ui/Form1.h"
@@ -44,11 +48,33 @@ TEST_F(Navigation, SelectionPageIsCreatedOnceAndBackKeepsItsEntries) {
     EXPECT_EQ(entry->text(), "25L");
 }
 
+// The velocity page closed with the menu of its focused field still open, or
+// after an entry of it: tearing the field down must not call back into it.
+void closeAfterMenu(const char* entry) {
+    navigate(form2(), form3());
+    QApplication::setActiveWindow(&form3());
+    NumberField* field = form3().Text1;
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, field->rect().center(),
+                              field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (entry != nullptr && action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(entry)) {
+            action->trigger();
+            menu->close();
+        }
+    form3().close();
+}
+
 TEST_F(Navigation, ClosingAnyPageOrExitReleasesEveryPageAndEndsTheProgram) {
-    const std::function<void()> ways[] = {[] { form1().close(); }, [] { form2().close(); },
-                                          [] { form3().close(); }, [] { form4().close(); },
-                                          [] { form5().close(); }, [] { form5().Command2->click(); }};
-    for (int way = 0; way < 6; ++way) {
+    const std::function<void()> ways[] = {[] { form1().close(); },         [] { form2().close(); },
+                                          [] { form3().close(); },         [] { form4().close(); },
+                                          [] { form5().close(); },         [] { closeAfterMenu("Cu&t"); },
+                                          [] { closeAfterMenu(nullptr); }, [] { form5().Command2->click(); }};
+    for (int way = 0; way < 8; ++way) {
         SCOPED_TRACE(way);  // the last is Exit
         ends = 0;
         form1().showPage();

@@ -187,6 +187,31 @@ TEST_F(NumberFieldTest, ClickIsSwallowedExactlyWhenTheCheckWarnsOrHoldsTheFocus)
             EXPECT_EQ(page->menus[button], swallowed && button == 0 ? 0 : 1);
         }
     }
+    // The menu key asks for a menu of its own after a refused right click,
+    // whether the button is still held or a box that the press raised took
+    // its release; no mark outlives its press.
+    page->Text1->setCheck(positive("1"));
+    for (bool releasedUnderTheBox : {false, true}) {
+        SCOPED_TRACE(releasedUnderTheBox ? "released while the box is up" : "held");
+        setMessageSink([this, releasedUnderTheBox](const Message& m) {
+            messages.push_back(m);
+            if (releasedUnderTheBox) releaseOn(page->Command[0], Qt::RightButton);
+        });
+        page->menus[0] = 0;
+        enter(page->Text1, "0");
+        pressOn(page->Command[0], Qt::RightButton);
+        setMessageSink([this](const Message& m) { messages.push_back(m); });
+        const QPoint at = page->Text1->rect().center();
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, page->Text1->mapToGlobal(at));
+        QApplication::sendEvent(page->Text1, &key);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QApplication::activePopupWidget()->close();
+        if (!releasedUnderTheBox) releaseOn(page->Command[0], Qt::RightButton);
+        QContextMenuEvent mouse(QContextMenuEvent::Mouse, at, page->Command[0]->mapToGlobal(at));
+        QApplication::sendEvent(page->Command[0], &mouse);
+        EXPECT_EQ(page->menus[0], 1);
+    }
+
     // Code moved the focus as if by mouse with no press following: the mark
     // that would swallow the press lapses on the next turn of the event loop.
     page->Text1->setCheck(positive("1"));
@@ -200,29 +225,48 @@ TEST_F(NumberFieldTest, ClickIsSwallowedExactlyWhenTheCheckWarnsOrHoldsTheFocus)
 }
 
 // Undo after a paste takes back the paste alone, Redo puts it back, and
-// typing after it is a step of its own; over a selection too.
+// typing after it is a step of its own; over a selection too, and into a
+// field just emptied, whose emptiness is a step of its own.
 TEST_F(NumberFieldTest, APasteIsAnUndoStepOfItsOwn) {
+    using Steps = std::vector<std::pair<QKeyCombination, QString>>;
+    const QKeyCombination undo = Qt::ControlModifier | Qt::Key_Z, redo = Qt::ControlModifier | Qt::Key_Y;
+    NumberField* field = page->Text2;
+    const struct {
+        const char* where;
+        std::function<void()> prepare;
+        QString pasted;
+        Steps steps;  // after "9" is typed
+    } cases[] = {
+        {"at the cursor", [] {}, "1.578", {{undo, "1.578"}, {undo, "1.57"}, {redo, "1.578"}}},
+        {"over a selection",
+         [field] { field->setSelection(4, -3); },  // ".57", cursor at its start
+         "18",
+         {{undo, "18"}, {undo, "1.57"}, {redo, "18"}}},
+        {"into the emptied field",
+         [field] {
+             field->selectAll();
+             QTest::keyClick(field, Qt::Key_Backspace);
+         },
+         "8",
+         {{undo, "8"}, {undo, ""}, {undo, "1.57"}, {redo, ""}, {redo, "8"}}},
+    };
     QApplication::clipboard()->setText("8");
     for (const char* how : {"Ctrl+V", "Shift+Ins", "menu"})
-        for (bool overSelection : {false, true}) {
-            SCOPED_TRACE(std::string(how) + (overSelection ? " over a selection" : ""));
-            page->Text2->setFocus(Qt::OtherFocusReason);
-            page->Text2->setText("1.5");
-            QTest::keyClick(page->Text2, Qt::Key_End);
-            QTest::keyClick(page->Text2, Qt::Key_7);
-            if (overSelection) page->Text2->setSelection(4, -3);  // ".57", cursor at its start
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(how) + " " + c.where);
+            field->setFocus(Qt::OtherFocusReason);
+            field->setText("1.5");
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClick(field, Qt::Key_7);
+            c.prepare();
             const QKeySequence keys(QString::fromLatin1(how));
-            how == std::string("menu") ? pasteFromMenu(page->Text2)
-                                       : QTest::keyClick(page->Text2, keys[0].key(), keys[0].keyboardModifiers());
-            const QString pasted = overSelection ? "18" : "1.578";
-            ASSERT_EQ(page->Text2->text(), pasted);
-            QTest::keyClick(page->Text2, Qt::Key_9);
-            const std::pair<QKeyCombination, QString> steps[] = {{Qt::ControlModifier | Qt::Key_Z, pasted},
-                                                                 {Qt::ControlModifier | Qt::Key_Z, "1.57"},
-                                                                 {Qt::ControlModifier | Qt::Key_Y, pasted}};
-            for (const auto& [key, after] : steps) {
-                QTest::keyClick(page->Text2, key.key(), key.keyboardModifiers());
-                EXPECT_EQ(page->Text2->text(), after);
+            how == std::string("menu") ? pasteFromMenu(field)
+                                       : QTest::keyClick(field, keys[0].key(), keys[0].keyboardModifiers());
+            ASSERT_EQ(field->text(), c.pasted);
+            QTest::keyClick(field, Qt::Key_9);
+            for (const auto& [key, after] : c.steps) {
+                QTest::keyClick(field, key.key(), key.keyboardModifiers());
+                EXPECT_EQ(field->text(), after);
             }
         }
 }
@@ -302,10 +346,72 @@ TEST_F(NumberFieldTest, AnEditPendingWhileAnotherWindowHasTheFocusStaysDue) {
             page->Command[0]->setFocus(Qt::MouseFocusReason);
         }
         QApplication::setActiveWindow(page.get());
-        EXPECT_EQ(messages.size(), c.edited ? 1u : 0u);
+        ASSERT_EQ(messages.size(), c.edited ? 1u : 0u);
+        if (c.edited) {
+            EXPECT_EQ(messages[0].owner, page.get());  // not the window active at the time
+        }
         EXPECT_EQ(page->Text1->text(), c.edited ? "1" : "0");
         EXPECT_EQ(page->Text1->hasFocus(), c.edited);
         EXPECT_EQ(page->runs[0] + page->runs[1], 0);
+    }
+}
+
+// A click onto the page while another window has the focus acts as the same
+// click on the active page, although the window system reports the page
+// active only later: the pending check runs before the click, a box it raises
+// stands in front of the page, a menu opens on the field clicked.
+TEST_F(NumberFieldTest, AClickThatBringsThePageBackActsAsOnTheActivePage) {
+    const struct {
+        const char* how;
+        const char* typed;  // into Text1, left pending; nullptr: Text1 only holds the focus
+        Qt::MouseButton button;
+        int target;  // Command[0] or, for -1, Text2
+        int runs;
+        bool box, menu;
+    } cases[] = {
+        {"held click on Next, the check moves the focus", "5", Qt::LeftButton, 0, 1, false, false},
+        {"click on Next, the check refuses", "0", Qt::LeftButton, 0, 0, true, false},
+        {"right click onto a field, nothing pending", nullptr, Qt::RightButton, -1, 0, false, true},
+    };
+    QWidget other;
+    const QWidget* activeAtBox = nullptr;
+    const QWidget* owner = nullptr;
+    setMessageSink([&](const Message& m) {
+        messages.push_back(m);
+        activeAtBox = QApplication::activeWindow();
+        owner = m.owner;
+    });
+    // As m2's check opens its frame: an accepted text moves the focus on.
+    page->Text1->setCheck(positive("1"), [this](NumberField&, const Verdict& verdict) {
+        if (verdict.accepted) page->Text2->setFocus(Qt::OtherFocusReason);
+    });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        QCoreApplication::processEvents();
+        messages.clear();
+        page->runs[0] = 0;
+        if (c.typed != nullptr) {
+            enter(page->Text1, c.typed);
+        } else {
+            page->Text1->setText("5");
+            page->Text1->setFocus(Qt::OtherFocusReason);
+        }
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QWidget* target = c.target < 0 ? static_cast<QWidget*>(page->Text2) : page->Command[c.target];
+        pressOn(target, c.button);
+        const bool menu = QApplication::activePopupWidget() != nullptr;
+        if (menu) QApplication::activePopupWidget()->close();
+        QApplication::setActiveWindow(page.get());  // the window system's report, between press and release
+        releaseOn(target, c.button);
+        EXPECT_EQ(page->runs[0], c.runs);
+        EXPECT_EQ(menu, c.menu);
+        ASSERT_EQ(messages.size(), c.box ? 1u : 0u);
+        if (c.box) {
+            EXPECT_EQ(owner, page.get());
+            EXPECT_EQ(activeAtBox, page.get());
+            EXPECT_TRUE(page->Text1->hasFocus());
+        }
     }
 }
 

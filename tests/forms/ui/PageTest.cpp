@@ -126,12 +126,12 @@ TEST(MessageService, NestedBoxesLeaveAloneWhatWasMappedWhereTheReserveWas) {
         if (taken != MAP_FAILED) {
             QTimer::singleShot(0, closeBox);
             static_cast<char*>(taken)[0] = 42;
-            inform(QStringLiteral("inner"), QStringLiteral("inner"));
+            inform(nullptr, QStringLiteral("inner"), QStringLiteral("inner"));
             stillMapped = readableByte(taken) == 42;
         }
         closeBox();
     });
-    inform(QStringLiteral("outer"), QStringLiteral("outer"));
+    inform(nullptr, QStringLiteral("outer"), QStringLiteral("outer"));
     setMessageSink(recording);
     EXPECT_GE(freed, 4u << 20) << "no reserve was given up while the box shows";
     ASSERT_NE(taken, MAP_FAILED);

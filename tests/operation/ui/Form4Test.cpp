@@ -19,6 +19,7 @@
 
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
+#include "forms/NumberText.h"
 #include "forms/ui/FieldChecks.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
@@ -154,7 +155,9 @@ TEST_F(Form4Test, MassesAndLoadsShowOrHideTheirFramesWithoutTrappingTheKeyboard)
 // passed its check, and refuses as typing it would: a menu of a field that a
 // refused check left unfocused does nothing, an edit left pending while
 // another window had the focus is checked, and so is what an accessibility
-// tool writes. The second "Next" goes on, as after a typed refusal.
+// tool writes, also into a frame that a check of "Next" opens again. Nothing
+// pressed behind a box acts. The second "Next" goes on, as after a typed
+// refusal.
 TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
     CalculationState& s = state();
     std::tie(s.DynamicLoadRating, s.StaticLoadRating, s.PitchingMomentRating, s.YawingMomentRating) =
@@ -163,6 +166,10 @@ TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
     s.Velocity = 0.25;
     Form4& page = show();
     QWidget other;
+    const auto fromOutside = [](NumberField* field, const QString& text) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(field);
+        box->editableTextInterface()->replaceText(0, static_cast<int>(field->text().size()), text);
+    };
     const auto menuPaste = [&page] {
         page.Text1->setFocus(Qt::MouseFocusReason);
         page.Text1->selectAll();
@@ -185,40 +192,78 @@ TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
         other.show();
         QApplication::setActiveWindow(&other);
     };
-    const auto accessibility = [&page] {
+    const auto accessibility = [&] {
         page.Text1->setFocus(Qt::MouseFocusReason);
-        QAccessibleInterface* l1 = QAccessible::queryAccessibleInterface(page.Text3);
-        l1->editableTextInterface()->replaceText(0, static_cast<int>(page.Text3->text().size()), "1abc");
+        fromOutside(page.Text3, "1abc");
+    };
+    // fx's check opens the frame of its position, which comes before it in the tab order.
+    const auto loadFrameOpenedByNext = [&] {
+        leave(page.Text19, "5");
+        page.Text11->setFocus(Qt::MouseFocusReason);
+        fromOutside(page.Text22, "100.5.5");
+        leave(page.Text19, "0");
+        page.Text11->setFocus(Qt::MouseFocusReason);
+        fromOutside(page.Text19, "5");
+        EXPECT_TRUE(page.Frame9->isHidden());
+    };
+    // m1's refusal hides the frame of its gravity point, and its default opens it again.
+    const auto gravityFrameHidden = [&] {
+        leave(page.Text7, "12");
+        page.Text11->setFocus(Qt::MouseFocusReason);
+        fromOutside(page.Text8, "1.2.3");
+        leave(page.Text7, "0");
+        EXPECT_TRUE(page.Frame6->isHidden());
+    };
+    const auto nextBehindTheBox = [&] {
+        setMessageSink([&](const Message& m) {
+            messages.push_back(m);
+            page.Command1->click();  // as an accessibility tool presses it
+            page.Command2->click();
+        });
+        leave(page.Text3, "1");
+        setMessageSink([this](const Message& m) { messages.push_back(m); });
+        EXPECT_TRUE(page.isVisible() && !(form5IfCreated() != nullptr && form5().isVisible()));
     };
     const struct {
         const char* how;
         const std::function<void()>& enter;
         NumberField* field;
-        const char *entered, *after, *message;
+        const char *entered, *after;
+        const char* refusal;  // Next's message; "" when it refuses silently
+        double CalculationState::*stored;
     } cases[] = {
-        {"menu paste", menuPaste, page.Text3, "81.6", "81.6", nullptr},
-        {"pending elsewhere", pendingElsewhere, page.Text7, "0", "50.0", "質量m1 必須輸入一個 0 以外的數值"},
-        {"accessibility", accessibility, page.Text3, "1", "81.6", "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值"},
+        {"next behind a box", nextBehindTheBox, page.Text3, "81.6", "81.6", nullptr, &CalculationState::CarriageSpanL1},
+        {"menu paste", menuPaste, page.Text3, "81.6", "81.6", nullptr, &CalculationState::CarriageSpanL1},
+        {"pending elsewhere", pendingElsewhere, page.Text7, "0", "50.0", "質量m1 必須輸入一個 0 以外的數值",
+         &CalculationState::Mass1},
+        {"accessibility", accessibility, page.Text3, "1", "81.6", "滑塊跨距L1 必須輸入一個大於或等於 81.6 的數值",
+         &CalculationState::CarriageSpanL1},
+        {"frame opened by Next", loadFrameOpenedByNext, page.Text22, "100.5.5", "0.0", "",
+         &CalculationState::LoadPointZ4},
+        {"frame hidden by a refusal", gravityFrameHidden, page.Text8, "1.2.3", "0.0", "", &CalculationState::GravityX1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         if (Form5* result = form5IfCreated()) result->hidePage();
         show();
         QCoreApplication::processEvents();
-        messages.clear();
         c.enter();
+        messages.clear();
         EXPECT_EQ(c.field->text(), c.entered);
         QTest::mouseClick(page.Command1, Qt::LeftButton);
         QApplication::setActiveWindow(&page);
         EXPECT_EQ(c.field->text(), c.after);
-        if (c.message != nullptr) {
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, c.message);
+        if (c.refusal != nullptr) {
+            ASSERT_EQ(messages.size(), *c.refusal != 0 ? 1u : 0u);
+            if (!messages.empty()) {
+                EXPECT_EQ(messages[0].text, c.refusal);
+            }
             EXPECT_TRUE(page.isVisible() && c.field->hasFocus());
             QTest::mouseClick(page.Command1, Qt::LeftButton);
         }
-        EXPECT_EQ(messages.size(), c.message != nullptr ? 1u : 0u);
+        EXPECT_EQ(messages.size(), c.refusal != nullptr && *c.refusal != 0 ? 1u : 0u);
         EXPECT_TRUE(form5IfCreated() != nullptr && form5().isVisible() && !page.isVisible());
+        EXPECT_EQ(state().*c.stored, LeadingNumber(c.after));
     }
 }
 
