@@ -21,9 +21,9 @@ public:
 
     // Every button, option and list handler calls this first. It completes
     // a field check that the click left pending; false means the check
-    // rejected the text (or showed a message) and the handler must do
-    // nothing more. A click whose focus change was rejected never reaches
-    // its handler at all.
+    // rejected the text (or showed a message), or a message box is up, and
+    // the handler must do nothing more. A click whose focus change was
+    // rejected never reaches its handler at all.
     bool checksPassed();
 
     // Every command that calculates calls this instead. After checksPassed(),

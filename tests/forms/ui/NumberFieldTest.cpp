@@ -70,11 +70,16 @@ protected:
         QTest::keyClicks(field, text);
     }
 
+    // A request for a context menu, as the menu key or a right click makes it.
+    static void requestMenu(QWidget* widget, QContextMenuEvent::Reason reason) {
+        const QPoint at = widget->rect().center();
+        QContextMenuEvent request(reason, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &request);
+    }
+
     // Paste from the field's context menu, opened as by the menu key.
     static void pasteFromMenu(NumberField* field) {
-        const QPoint at = field->rect().center();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
-        QApplication::sendEvent(field, &request);
+        requestMenu(field, QContextMenuEvent::Keyboard);
         QAction* paste = menuEntry("&Paste");
         ASSERT_NE(paste, nullptr);
         paste->trigger();
@@ -201,14 +206,11 @@ TEST_F(NumberFieldTest, ClickIsSwallowedExactlyWhenTheCheckWarnsOrHoldsTheFocus)
         enter(page->Text1, "0");
         pressOn(page->Command[0], Qt::RightButton);
         setMessageSink([this](const Message& m) { messages.push_back(m); });
-        const QPoint at = page->Text1->rect().center();
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, page->Text1->mapToGlobal(at));
-        QApplication::sendEvent(page->Text1, &key);
+        requestMenu(page->Text1, QContextMenuEvent::Keyboard);
         ASSERT_NE(QApplication::activePopupWidget(), nullptr);
         QApplication::activePopupWidget()->close();
         if (!releasedUnderTheBox) releaseOn(page->Command[0], Qt::RightButton);
-        QContextMenuEvent mouse(QContextMenuEvent::Mouse, at, page->Command[0]->mapToGlobal(at));
-        QApplication::sendEvent(page->Command[0], &mouse);
+        requestMenu(page->Command[0], QContextMenuEvent::Mouse);
         EXPECT_EQ(page->menus[0], 1);
     }
 
@@ -375,11 +377,9 @@ TEST_F(NumberFieldTest, AClickThatBringsThePageBackActsAsOnTheActivePage) {
     };
     QWidget other;
     const QWidget* activeAtBox = nullptr;
-    const QWidget* owner = nullptr;
     setMessageSink([&](const Message& m) {
         messages.push_back(m);
         activeAtBox = QApplication::activeWindow();
-        owner = m.owner;
     });
     // As m2's check opens its frame: an accepted text moves the focus on.
     page->Text1->setCheck(positive("1"), [this](NumberField&, const Verdict& verdict) {
@@ -408,7 +408,7 @@ TEST_F(NumberFieldTest, AClickThatBringsThePageBackActsAsOnTheActivePage) {
         EXPECT_EQ(menu, c.menu);
         ASSERT_EQ(messages.size(), c.box ? 1u : 0u);
         if (c.box) {
-            EXPECT_EQ(owner, page.get());
+            EXPECT_EQ(messages[0].owner, page.get());
             EXPECT_EQ(activeAtBox, page.get());
             EXPECT_TRUE(page->Text1->hasFocus());
         }
