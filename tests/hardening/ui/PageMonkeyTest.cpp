@@ -249,8 +249,8 @@ TEST_F(PageMonkey, FloodOfKeysAndStaleActivationsKeepTheProgramAndItsEntries) {
         for (int round = 0; round < 2; ++round) {
             for (int n = 0; n < 300; ++n) {
                 const Qt::Key key = n % 50 == 49 ? Qt::Key_Space : Qt::Key_Return;
-                QMetaObject::invokeMethod(
-                    qApp, [=] { keyToActiveWindow(key); }, Qt::QueuedConnection);
+                const auto press = [=] { keyToActiveWindow(key); };
+                QMetaObject::invokeMethod(qApp, press, Qt::QueuedConnection);
                 if (n % 7 == 3) QMetaObject::invokeMethod(qApp, staleActivation, Qt::QueuedConnection);
             }
             QTest::qWait(20);

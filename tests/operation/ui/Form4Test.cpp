@@ -224,13 +224,14 @@ TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
         setMessageSink([this](const Message& m) { messages.push_back(m); });
         EXPECT_TRUE(page.isVisible() && !(form5IfCreated() != nullptr && form5().isVisible()));
     };
+    using Stored = double CalculationState::*;
     const struct {
         const char* how;
         const std::function<void()>& enter;
         NumberField* field;
         const char *entered, *after;
         const char* refusal;  // Next's message; "" when it refuses silently
-        double CalculationState::*stored;
+        Stored stored;
     } cases[] = {
         {"next behind a box", nextBehindTheBox, page.Text3, "81.6", "81.6", nullptr, &CalculationState::CarriageSpanL1},
         {"menu paste", menuPaste, page.Text3, "81.6", "81.6", nullptr, &CalculationState::CarriageSpanL1},
