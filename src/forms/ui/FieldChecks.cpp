@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/ApplicationFilter.h"
 
 namespace {
@@ -31,7 +32,7 @@ void activateBeforePress(QObject* target) {
         if (widget->windowHandle() != window) continue;
         if (widget->isVisible() && widget != QApplication::activeWindow()) {
             widget->activateWindow();
-            QApplication::setActiveWindow(widget);
+            setActiveWindowNow(widget);
         }
         return;
     }

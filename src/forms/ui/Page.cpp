@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/ApplicationFilter.h"
 #include "forms/ui/FieldChecks.h"
 #include "forms/ui/Fonts.h"
@@ -89,7 +90,7 @@ void Page::showPage() {
     // At once, not when the window system gets round to it: until then Qt
     // would count the page just hidden as the active one, and focus moves in
     // the shown page would run no field check.
-    QApplication::setActiveWindow(this);
+    setActiveWindowNow(this);
     // Explicitly, on every showing: window activation also follows every
     // message box, and must not repeat a page's activation behaviour.
     onActivate();
@@ -176,7 +177,7 @@ bool Page::event(QEvent* event) {
         // focus, so nothing changes: neither the page in front loses its focus
         // (no field check runs) nor does this page's remembered focus move.
         QWidget* front = windowInFront();
-        QApplication::setActiveWindow(front);
+        setActiveWindowNow(front);
         if (front != nullptr) front->activateWindow();
         return true;
     }

@@ -11,6 +11,7 @@
 
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
 #include "operation/ui/Form4.h"
@@ -22,7 +23,7 @@
 namespace {
 
 void click(QWidget& page, QAbstractButton* button) {
-    QApplication::setActiveWindow(&page);
+    setActiveWindowNow(&page);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -47,7 +48,7 @@ TEST(EndToEnd, ResultPageShowsHandWorkedFiguresAndBackKeepsTheEntries) {
     click(form2(), form2().Command1);
     click(form3(), form3().Command1);
     Form4& operation = form4();
-    QApplication::setActiveWindow(&operation);
+    setActiveWindowNow(&operation);
     EXPECT_EQ(operation.Text3->text(), "81.6");  // L1 raised to the minimum of QEH 25
     type(operation.Text7, "50");                 // leaving m1 opens the frame of its gravity point
     type(operation.Text8, "100");

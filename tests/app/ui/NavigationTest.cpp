@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/NumberField.h"
 #include "operation/ui/Form4.h"
 #include "results/ui/Form5.h"
@@ -52,7 +53,7 @@ TEST_F(Navigation, SelectionPageIsCreatedOnceAndBackKeepsItsEntries) {
 // after an entry of it: tearing the field down must not call back into it.
 void closeAfterMenu(const char* entry) {
     navigate(form2(), form3());
-    QApplication::setActiveWindow(&form3());
+    setActiveWindowNow(&form3());
     NumberField* field = form3().Text1;
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();

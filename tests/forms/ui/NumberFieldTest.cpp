@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "forms/NumberText.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/Page.h"
 
@@ -144,7 +145,7 @@ TEST_F(NumberFieldTest, LeavingRunsTheCheckAndEnterMovesLikeTab) {
         QMessageBox box(QMessageBox::Warning, "Warning", "other", QMessageBox::Ok, page.get());
         for (QWidget* window : std::initializer_list<QWidget*>{&box, page.get()}) {
             window->show();  // what a window manager does on a new window or a click
-            QApplication::setActiveWindow(window);
+            setActiveWindowNow(window);
             QCoreApplication::processEvents();
         }
         EXPECT_TRUE(messages.empty());
@@ -340,14 +341,14 @@ TEST_F(NumberFieldTest, AnEditPendingWhileAnotherWindowHasTheFocusStaysDue) {
             page->Text1->setFocus(Qt::OtherFocusReason);
         }
         other.show();
-        QApplication::setActiveWindow(&other);
+        setActiveWindowNow(&other);
         EXPECT_TRUE(messages.empty());
         if (c.clickFirst >= 0) {
             QTest::mouseClick(page->Command[c.clickFirst], Qt::LeftButton);
         } else {
             page->Command[0]->setFocus(Qt::MouseFocusReason);
         }
-        QApplication::setActiveWindow(page.get());
+        setActiveWindowNow(page.get());
         ASSERT_EQ(messages.size(), c.edited ? 1u : 0u);
         if (c.edited) {
             EXPECT_EQ(messages[0].owner, page.get());  // not the window active at the time
@@ -397,12 +398,14 @@ TEST_F(NumberFieldTest, AClickThatBringsThePageBackActsAsOnTheActivePage) {
             page->Text1->setFocus(Qt::OtherFocusReason);
         }
         other.show();
-        QApplication::setActiveWindow(&other);
+        setActiveWindowNow(&other);
         QWidget* target = c.target < 0 ? static_cast<QWidget*>(page->Text2) : page->Command[c.target];
         pressOn(target, c.button);
+        // At once: the window system has not reported anything yet.
+        EXPECT_EQ(QApplication::activeWindow(), page.get());
         const bool menu = QApplication::activePopupWidget() != nullptr;
         if (menu) QApplication::activePopupWidget()->close();
-        QApplication::setActiveWindow(page.get());  // the window system's report, between press and release
+        setActiveWindowNow(page.get());  // the window system's report, between press and release
         releaseOn(target, c.button);
         EXPECT_EQ(page->runs[0], c.runs);
         EXPECT_EQ(menu, c.menu);

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/MessageService.h"
 
 namespace {
@@ -43,15 +44,19 @@ TEST(Page, LoadOnceActivationOnEveryShowingAndEnterPressesTheFocusedButton) {
     QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
     first.showPage();
     for (int round = 1; round <= 3; ++round) {
+        // Active at once, before the window system's report, so that focus
+        // moves in the shown page run their checks.
         navigate(first, second);
+        EXPECT_EQ(QApplication::activeWindow(), &second);
         navigate(second, first);
+        EXPECT_EQ(QApplication::activeWindow(), &first);
         EXPECT_EQ(second.activations, round);
         EXPECT_EQ(first.activations, round + 1);
     }
     EXPECT_EQ(first.loads + second.loads, 2);
     EXPECT_FALSE(first.visibleAtLoad || first.otherVisibleAtActivation || second.otherVisibleAtActivation);
-    QApplication::setActiveWindow(nullptr);  // active again after a message box: no showing
-    QApplication::setActiveWindow(&first);
+    setActiveWindowNow(nullptr);  // active again after a message box: no showing
+    setActiveWindowNow(&first);
     QCoreApplication::processEvents();
     EXPECT_EQ(first.activations, 4);
 

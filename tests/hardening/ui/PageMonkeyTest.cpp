@@ -14,6 +14,7 @@
 #include "../Random.h"
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
 #include "forms/ui/PagePrinter.h"
@@ -230,7 +231,7 @@ TEST_F(PageMonkey, FloodOfKeysAndStaleActivationsKeepTheProgramAndItsEntries) {
     };
     auto staleActivation = [] {
         for (Page* page : pages())
-            if (!page->isVisible() && page != &form1()) return QApplication::setActiveWindow(page);
+            if (!page->isVisible() && page != &form1()) return setActiveWindowNow(page);
     };
     auto entries = [] {
         std::vector<QString> out;

@@ -20,6 +20,7 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/NumberText.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/FieldChecks.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
@@ -57,7 +58,7 @@ protected:
         Form4& page = form4();
         page.hidePage();
         page.showPage();
-        QApplication::setActiveWindow(&page);
+        setActiveWindowNow(&page);
         page.activateWindow();
         return page;
     }
@@ -190,7 +191,7 @@ TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
         page.Text7->selectAll();
         QTest::keyClicks(page.Text7, "0");
         other.show();
-        QApplication::setActiveWindow(&other);
+        setActiveWindowNow(&other);
     };
     const auto accessibility = [&] {
         page.Text1->setFocus(Qt::MouseFocusReason);
@@ -252,7 +253,7 @@ TEST_F(Form4Test, NextCalculatesOnlyWithCheckedTexts) {
         messages.clear();
         EXPECT_EQ(c.field->text(), c.entered);
         QTest::mouseClick(page.Command1, Qt::LeftButton);
-        QApplication::setActiveWindow(&page);
+        setActiveWindowNow(&page);
         EXPECT_EQ(c.field->text(), c.after);
         if (c.refusal != nullptr) {
             ASSERT_EQ(messages.size(), *c.refusal != 0 ? 1u : 0u);

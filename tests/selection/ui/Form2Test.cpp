@@ -12,6 +12,7 @@
 
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
+#include "forms/ui/ActiveWindow.h"
 #include "selection/ui/Form1.h"
 #include "selection/ui/Form3.h"
 
@@ -29,7 +30,7 @@ protected:
     static Form2& open() {
         form1().showPage();
         QTest::mouseClick(form1().Command1, Qt::LeftButton);
-        QApplication::setActiveWindow(&form2());
+        setActiveWindowNow(&form2());
         return form2();
     }
     // Home, then Down until the item shows, as a user would: every step is a pick.
@@ -96,7 +97,7 @@ TEST_F(SelectionPage, EnterChainAndNextStoreTheChosenGuideway) {
         pick(page.Combo2, c.size);
         EXPECT_EQ(page.Combo5->currentText(), c.gradeAfterSize);
         for (int i = 2; i < 5; ++i) pick(lists[i], items[i]);
-        QApplication::setActiveWindow(&page);
+        setActiveWindowNow(&page);
         page.Combo1->setFocus();
         for (QComboBox* list : lists) {
             ASSERT_EQ(QApplication::focusWidget(), list);

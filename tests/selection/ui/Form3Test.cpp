@@ -12,6 +12,7 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/NumberText.h"
+#include "forms/ui/ActiveWindow.h"
 #include "forms/ui/MessageService.h"
 #include "forms/ui/NumberField.h"
 #include "operation/ui/Form4.h"
@@ -156,7 +157,7 @@ TEST_F(Form3Page, NextChecksAVelocityThatReachedItsFieldUnchecked) {
          [&] {
              type(page->Text1, "2.2.2");
              other.show();
-             QApplication::setActiveWindow(&other);
+             setActiveWindowNow(&other);
          }},
         {"written by an accessibility tool",
          [&] {
@@ -172,7 +173,7 @@ TEST_F(Form3Page, NextChecksAVelocityThatReachedItsFieldUnchecked) {
         enter();
         EXPECT_EQ(page->Text1->text(), "2.2.2");
         QTest::mouseClick(page->Command1, Qt::LeftButton);
-        QApplication::setActiveWindow(page);
+        setActiveWindowNow(page);
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(page->Text1->text(), DefaultVelocityText);
         EXPECT_TRUE(page->isVisible() && page->Text1->hasFocus());
