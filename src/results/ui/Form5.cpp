@@ -97,9 +97,14 @@ protected:
         const QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
         QStyleOptionGroupBox outline = option;
         outline.subControls = QStyle::SC_GroupBoxFrame;
-        outline.rect.setTop(outline.rect.top() - (topLine(outline) - caption.center().y()));
+        // Drawn lifted rather than from a rectangle that starts higher: some
+        // styles place the line at a fixed distance from the widget's top,
+        // whatever the rectangle. Taller by the lift, the bottom line stays.
+        const int lift = topLine(outline) - caption.center().y();
+        outline.rect.setHeight(outline.rect.height() + lift);
         painter.save();
         painter.setClipRegion(QRegion(rect()).subtracted(caption.adjusted(-2, 0, 2, 0)));
+        painter.translate(0, -lift);
         painter.drawComplexControl(QStyle::CC_GroupBox, outline);
         painter.restore();
         option.subControls = QStyle::SC_GroupBoxLabel;
