@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <vector>
 
@@ -78,11 +79,15 @@ void Page::showPage() {
     const bool first = !loaded_;
     if (first) {
         loaded_ = true;
+        const QScopedValueRollback<bool> loading(loading_, true);
         onLoad();
         // As on the desktop the pages were made for, Enter presses the
         // button that has the focus, as Space does.
         for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
     }
+    // The focus comes back where the user left it, whatever asked for the
+    // focus of the hidden page meanwhile (an accessibility tool can).
+    if (focusWhenHidden_ != nullptr && focusWhenHidden_->isEnabled()) focusWhenHidden_->setFocus(Qt::OtherFocusReason);
     show();
     if (first) centreOnScreen();
     raise();
@@ -96,7 +101,18 @@ void Page::showPage() {
     onActivate();
 }
 
-void Page::hidePage() { hide(); }
+void Page::hidePage() {
+    focusWhenHidden_ = focusWidget();
+    hide();
+}
+
+void setShown(QWidget* control, bool shown) {
+    // Hidden first, so that the focus leaves the control as the hiding moves
+    // it; enabled first, so that the control can take the focus once shown.
+    if (shown) control->setEnabled(true);
+    control->setVisible(shown);
+    if (!shown) control->setEnabled(false);
+}
 
 QPushButton* pageButton(QWidget* parent, const QString& caption, const QRect& geometry) {
     auto* button = new QPushButton(caption, parent);
@@ -140,6 +156,10 @@ bool Page::checksPassed() {
     // button by calling it, past the box's modality, and the check whose box
     // it is has not decided yet.
     if (messageShowing()) return false;
+    // Nor does a page out of sight take any command: the accessibility
+    // interface presses its buttons too, and with no field of it shown no
+    // check would run. Its own calls while it loads are its own.
+    if (!isVisible() && !loading_) return false;
     // A click that moved the focus out of a field has already run its check,
     // and a rejection has kept the click from reaching its handler. What is
     // left is a click that did not take the focus (a control that takes none,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -21,9 +22,9 @@ public:
 
     // Every button, option and list handler calls this first. It completes
     // a field check that the click left pending; false means the check
-    // rejected the text (or showed a message), or a message box is up, and
-    // the handler must do nothing more. A click whose focus change was
-    // rejected never reaches its handler at all.
+    // rejected the text (or showed a message), a message box is up, or the
+    // page is out of sight, and the handler must do nothing more. A click
+    // whose focus change was rejected never reaches its handler at all.
     bool checksPassed();
 
     // Every command that calculates calls this instead. After checksPassed(),
@@ -46,7 +47,14 @@ private:
     void centreOnScreen();
 
     bool loaded_ = false;
+    bool loading_ = false;
+    QPointer<QWidget> focusWhenHidden_;
 };
+
+// Shows or hides a control of a page, and with it everything it holds. A
+// hidden control is disabled as well: the accessibility interface reaches
+// hidden controls, and only a disabled one refuses its focus requests.
+void setShown(QWidget* control, bool shown);
 
 // A command button of a page (Tahoma 9.75 bold), placed in pixels.
 QPushButton* pageButton(QWidget* parent, const QString& caption, const QRect& geometry);

@@ -74,7 +74,7 @@ Form4::Form4() : Page(QStringLiteral("Operation Condition"), 10185, 10335) {
     buildEntryBlock();
 
     for (int n = 1; n <= 30; ++n) field(n)->setText(QString::fromStdString(OperationFieldDefault(n)));
-    for (QGroupBox* frame : {Frame6, Frame7, Frame8, Frame9, Frame10, Frame11}) frame->hide();
+    for (QGroupBox* frame : {Frame6, Frame7, Frame8, Frame9, Frame10, Frame11}) setShown(frame, false);
 
     arrangeTabOrder();
     installChecks();
@@ -110,6 +110,7 @@ void Form4::buildLeftColumn() {
         symbolLabel = makeLabel(frame, symbol, symbolLeft, top + 45, caption);
         box = new NumberField(frame, minus);
         box->setGeometry(twips(720, top, 1215, 285));
+        symbolLabel->setBuddy(box);
         unitLabel = makeLabel(frame, unit, 2040, top + 45, caption);
     };
     const QString mm = QStringLiteral("(mm)");
@@ -153,25 +154,27 @@ void Form4::buildEntryBlock() {
         header->adjustSize();
     }
 
-    auto box = [](QWidget* parent, int left, int top) {
+    // A screen reader names each box by its symbol, not by its frame's title.
+    auto box = [](QWidget* parent, int left, int top, QLabel* symbol) {
         auto* field = new NumberField(parent, true);
         field->setGeometry(twips(left, top, 1215, 285));
+        symbol->setBuddy(field);
         return field;
     };
 
     Label19 = makeLabel(Frame5, QStringLiteral("m1 ="), 120, 360, small);
-    Text7 = box(Frame5, 720, 315);
+    Text7 = box(Frame5, 720, 315, Label19);
     Label23 = makeLabel(Frame5, QStringLiteral("m2 ="), 2400, 360, small);
-    Text11 = box(Frame5, 3000, 315);
+    Text11 = box(Frame5, 3000, 315, Label23);
     Label27 = makeLabel(Frame5, QStringLiteral("m3 ="), 4680, 360, small);
-    Text15 = box(Frame5, 5280, 315);
+    Text15 = box(Frame5, 5280, 315, Label27);
 
     // A frame of three coordinates: labels at 120, boxes at 600.
     auto coordinates = [&](QGroupBox* frame, const std::array<int, 3>& tops, const std::array<QString, 3>& names,
                            const std::array<QLabel**, 3>& labels, const std::array<NumberField**, 3>& boxes) {
         for (std::size_t i = 0; i < 3; ++i) {
             *labels[i] = makeLabel(frame, names[i], 120, tops[i] + 45, small);
-            *boxes[i] = box(frame, 600, tops[i]);
+            *boxes[i] = box(frame, 600, tops[i], *labels[i]);
         }
     };
     const std::array<int, 3> gravityRows{360, 720, 1080};
@@ -197,11 +200,11 @@ void Form4::buildEntryBlock() {
     }
 
     Label36 = makeLabel(Frame5, QStringLiteral("fx ="), 120, 2685, loadFont);
-    Text19 = box(Frame5, 720, 2640);
+    Text19 = box(Frame5, 720, 2640, Label36);
     Label40 = makeLabel(Frame5, QStringLiteral("fy ="), 2400, 2685, loadFont);
-    Text23 = box(Frame5, 3000, 2640);
+    Text23 = box(Frame5, 3000, 2640, Label40);
     Label45 = makeLabel(Frame5, QStringLiteral("fz ="), 4680, 2685, loadFont);
-    Text27 = box(Frame5, 5280, 2640);
+    Text27 = box(Frame5, 5280, 2640, Label45);
 
     const std::array<int, 3> positionRows{320, 760, 1200};
     const QString position = QStringLiteral("Position");
@@ -258,14 +261,14 @@ void Form4::installChecks() {
         auto* frame = qobject_cast<QGroupBox*>(firstBox->parentWidget());
         field(n)->setCheck(std::move(check), [frame, firstBox](NumberField&, const Verdict& verdict) {
             if (!verdict.accepted) {
-                frame->hide();
+                setShown(frame, false);
                 return;
             }
             // Lead the user into the frame only when it has just appeared;
             // once it is there, the focus goes where the user sent it (the
             // load block runs backwards, and X6 is followed by fz again).
             const bool appeared = frame->isHidden();
-            frame->show();
+            setShown(frame, true);
             if (appeared) firstBox->setFocus(Qt::OtherFocusReason);
         });
     }
@@ -291,9 +294,9 @@ void Form4::onActivate() {
     setCaption(Label33, s.PreloadText);
 
     const std::array<QWidget*, 3> l1bRow{Label13, Text4, Label14};
-    for (QWidget* shown : std::array<QWidget*, 3>{Frame1, Frame2, Frame3}) shown->show();
-    for (QWidget* shown : l1bRow) shown->show();
-    Frame4->hide();
+    for (QWidget* shown : std::array<QWidget*, 3>{Frame1, Frame2, Frame3}) setShown(shown, true);
+    for (QWidget* shown : l1bRow) setShown(shown, true);
+    setShown(Frame4, false);
     Diagram->clear();
 
     const SpanRaising raising =
@@ -310,10 +313,10 @@ void Form4::onActivate() {
     }
 
     const OperationLayout layout = OperationLayoutFor(s.InstallationIndex, s.CombinationIndex);
-    Frame4->setVisible(layout.inclinationFrame);
+    setShown(Frame4, layout.inclinationFrame);
     if (layout.thrustCaption) setCaption(Label7, *layout.thrustCaption);
-    Frame2->setVisible(layout.spanFrame);
-    for (QWidget* w : l1bRow) w->setVisible(layout.l1bRow);
-    Frame3->setVisible(layout.railSpanFrame);
+    setShown(Frame2, layout.spanFrame);
+    for (QWidget* w : l1bRow) setShown(w, layout.l1bRow);
+    setShown(Frame3, layout.railSpanFrame);
     if (layout.diagram != 0) Diagram->setCase(s.InstallationIndex, s.CombinationIndex);
 }

@@ -17,6 +17,7 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/ui/Fonts.h"
+#include "forms/ui/MessageService.h"
 #include "selection/RatingCatalogue.h"
 #include "selection/SelectionLists.h"
 #include "selection/ui/Form1.h"
@@ -34,8 +35,18 @@ void refill(QComboBox* list, const Texts& items) {
     for (const auto& item : items) list->addItem(text(item));
 }
 
+// The accessibility interface opens a list by calling it, past the message
+// box in front and on a page out of sight; the mouse can do neither.
+class PageList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        if (window()->isVisible() && !messageShowing()) QComboBox::showPopup();
+    }
+};
+
 QComboBox* makeList(QWidget* parent, const QRect& geometry) {
-    auto* list = new QComboBox(parent);
+    auto* list = new PageList(parent);
     list->setEditable(false);
     list->setGeometry(geometry);
     list->setFont(pageFont(9));
@@ -101,6 +112,8 @@ Form2::Form2() : Page(QStringLiteral("Selection Condition"), 10380, 6315) {
     Combo3 = makeList(this, twips(3503, 3007, 3375, 330));
     Combo4 = makeList(this, twips(3503, 3667, 3375, 330));
     Combo5 = makeList(this, twips(3503, 4327, 3375, 330));
+    const std::array<QComboBox*, 5> lists{Combo1, Combo2, Combo3, Combo4, Combo5};
+    for (std::size_t i = 0; i < lists.size(); ++i) Label1[i]->setBuddy(lists[i]);
     std::vector<std::string_view> codes;
     for (const GuidewaySeries& entry : RatingCatalogue::series()) codes.push_back(entry.code);
     refill(Combo1, codes);
@@ -130,6 +143,11 @@ Form2::Form2() : Page(QStringLiteral("Selection Condition"), 10380, 6315) {
     Text1->setGeometry(twips(120, 360, 2535, 855));
     Text1->setFont(pageFont(12));
     Text1->setReadOnly(true);
+    // Read-only stops typing only: the accessibility interface edits the text
+    // itself. What the page did not write goes at once.
+    connect(Text1, &QPlainTextEdit::textChanged, this, [this] {
+        if (Text1->toPlainText() != note_) Text1->setPlainText(note_);
+    });
     Text1->setTabChangesFocus(true);
     Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -179,7 +197,8 @@ void Form2::Combo1_Click() {
     if (!checksPassed()) return;
     const std::string series = Combo1->currentText().toStdString();
     refill(Combo2, std::vector<std::string_view>{});
-    Text1->setPlainText(text(SelectionLists::seriesDescription(series)));
+    note_ = text(SelectionLists::seriesDescription(series));
+    Text1->setPlainText(note_);
     refill(Combo2, SelectionLists::sizes(series));
     // Every series pick starts again from size 25, which every series offers.
     selectByProgram(Combo2, Combo2->findText(QStringLiteral("25")), &Form2::Combo2_Click);

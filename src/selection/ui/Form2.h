@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 #include "forms/ui/Page.h"
@@ -47,4 +48,6 @@ private:
     // behaviour once. The list's own signals stay quiet meanwhile.
     void selectByProgram(QComboBox* list, int index, void (Form2::*click)());
     void focusNextAfter(QComboBox* list);
+
+    QString note_;  // the series description, as the page wrote it
 };

@@ -119,6 +119,9 @@ Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
     Text4 = makeField(Frame1, twips(600, 3683, 1335, 285));
     Label12 = makeLabel(Frame1, QStringLiteral("(1/min)"), twips(2040, 3720, 705, 210));
 
+    for (auto [label, field] : {std::pair{Label2, Text1}, {Label5, Text2}, {Label8, Text3}, {Label11, Text4}})
+        label->setBuddy(field);
+
     Command1 = pageButton(this, QStringLiteral("Next"), twips(1680, 5760, 1095, 375));
     Command2 = pageButton(this, QStringLiteral("Back"), twips(120, 5760, 1095, 375));
 
@@ -148,8 +151,14 @@ Form3::Form3() : Page(QStringLiteral("Velocity Condition"), 10380, 6315) {
         return verdictOf(RuleRate(textOf(Text1), textOf(Text2), textOf(Text3), text.toStdString()));
     });
 
-    connect(Option1, &QRadioButton::clicked, this, &Form3::option1Click);
-    connect(Option2, &QRadioButton::clicked, this, &Form3::option2Click);
+    // Whatever checks an option acts as its click: the mouse and the arrow
+    // keys click it, the accessibility interface toggles it without a click.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) optionChosen(false);
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) optionChosen(true);
+    });
     connect(Command1, &QPushButton::clicked, this, &Form3::command1Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::command2Click);
 
@@ -175,26 +184,20 @@ void Form3::showInertiaLayout(bool withInertia) {
     Option2->setFocusPolicy(withInertia ? Qt::StrongFocus : Qt::ClickFocus);
     const std::initializer_list<QWidget*> inertiaOnly{Label4, Label5,  Text2,   Label6, Label7,  Label8, Text3,
                                                       Label9, Label10, Label11, Text4,  Label12, Image2};
-    for (QWidget* w : inertiaOnly) w->setVisible(withInertia);
-    Image3->setVisible(!withInertia);
+    for (QWidget* w : inertiaOnly) setShown(w, withInertia);
+    setShown(Image3, !withInertia);
 }
 
-void Form3::option1Click() {
-    // The button has already taken the click; a refused check puts the
-    // choice back, so that the option shown is the layout that "Next" uses.
+void Form3::optionChosen(bool withInertia) {
+    // The page's own setting, or a choice being put back.
+    if (withInertia == withInertia_) return;
+    // The option is already checked; a refused check puts the choice back,
+    // so that the option shown is the layout that "Next" uses.
     if (!checksPassed()) {
         showInertiaLayout(withInertia_);
         return;
     }
-    showInertiaLayout(false);
-}
-
-void Form3::option2Click() {
-    if (!checksPassed()) {
-        showInertiaLayout(withInertia_);
-        return;
-    }
-    showInertiaLayout(true);
+    showInertiaLayout(withInertia);
 }
 
 void Form3::command1Click() {

@@ -48,8 +48,7 @@ protected:
     void onActivate() override;
 
 private:
-    void option1Click();
-    void option2Click();
+    void optionChosen(bool withInertia);
     void command1Click();
     void command2Click();
     void showInertiaLayout(bool withInertia);

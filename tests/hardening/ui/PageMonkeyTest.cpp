@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -288,6 +289,47 @@ TEST_F(PageMonkey, HiddenPageNeitherTakesKeysNorClicks) {
     for (QAbstractButton* button : {form5().Command2, form5().Command1}) QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(ended_);
     EXPECT_TRUE(form4().isVisible() && !form5().isVisible());
+}
+
+// The accessibility interface reaches the objects of hidden pages too; what it presses there acts on nothing, with
+// nothing checked or raised (L1 left at 1 unchecked, the velocity changed since) and nothing printed or opened.
+TEST_F(PageMonkey, HiddenPageTakesNoAccessibilityAction) {
+    int printed = 0;
+    setPrintBackend([&printed](QWidget&) { return ++printed, PrintOutcome{PrintOutcome::Kind::Printed, {}}; });
+    const auto act = [](QWidget* object, const QString& action) {
+        QAccessible::queryAccessibleInterface(object)->actionInterface()->doAction(action);
+        auto* button = qobject_cast<QAbstractButton*>(object);
+        for (int i = 0; i < 100 && button != nullptr && button->isDown(); ++i) QTest::qWait(5);  // an animated click
+    };
+    const QString press = QAccessibleActionInterface::pressAction();
+    reach(5, 0, 0);
+    click(form5().Command1);
+    QAccessible::queryAccessibleInterface(form4().Text3)->editableTextInterface()->replaceText(0, 4, "1");
+    click(form4().Command2);
+    const struct {
+        QWidget* object;
+        QString action;
+        Page* shown;
+    } cases[] = {
+        {form4().Command1, press, &form3()}, {form3().Option2, QAccessibleActionInterface::toggleAction(), &form4()},
+        {form2().Command1, press, &form4()}, {form2().Combo1, press, &form4()},
+        {form5().Command3, press, &form4()}, {form5().Command2, press, &form4()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.object->window()->windowTitle().toStdString() + " " + c.action.toStdString());
+        if (!c.shown->isVisible()) navigate(form3(), *c.shown);
+        ASSERT_TRUE(settle(c.shown));
+        const CalculationState before = state();
+        act(c.object, c.action);
+        QCoreApplication::processEvents();
+        for (Page* page : pages()) EXPECT_EQ(page->isVisible(), page == c.shown) << page->windowTitle().toStdString();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_FALSE(form3().Option2->isChecked() || form3().Text2->isVisible());
+        EXPECT_EQ(std::tuple(state().LoadFactor, state().LifeDistance, state().StaticSafetyFactor),
+                  std::tuple(before.LoadFactor, before.LifeDistance, before.StaticSafetyFactor));
+    }
+    EXPECT_EQ(printed, 0);
+    EXPECT_FALSE(ended_);
 }
 
 // Text dragged from elsewhere would change a field without the focus ever entering it, so without any check.

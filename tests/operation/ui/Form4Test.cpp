@@ -27,6 +27,7 @@
 #include "operation/ui/Form4.h"
 #include "operation/ui/MountingDiagram.h"
 #include "results/ui/Form5.h"
+#include "selection/ui/Form3.h"
 
 namespace {
 
@@ -150,6 +151,30 @@ TEST_F(Form4Test, MassesAndLoadsShowOrHideTheirFramesWithoutTrappingTheKeyboard)
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "質量m1 必須輸入一個 0 以外的數值");
+}
+
+// The accessibility interface asks for the focus of fields out of sight too: such a field takes none, and a page out
+// of sight comes back with the focus where the user left it.
+TEST_F(Form4Test, AFieldOutOfSightTakesNoFocus) {
+    Form4& page = show();
+    const auto focus = [](QWidget* field) {
+        QAccessible::queryAccessibleInterface(field)->actionInterface()->doAction(
+            QAccessibleActionInterface::setFocusAction());
+    };
+    leave(page.Text11, "0");  // m2 = 0 keeps X2 to Z2 out of sight
+    ASSERT_EQ(QApplication::focusWidget(), page.Text15);
+    for (NumberField* hidden : {page.Text12, page.Text6, page.Text5, page.Text4}) {  // X2, θ, L2, L1'
+        focus(hidden);
+        EXPECT_EQ(QApplication::focusWidget(), page.Text15);
+    }
+    focus(page.Text1);
+    navigate(page, form3());
+    for (NumberField* other : {page.Text12, page.Text3}) focus(other);
+    navigate(form3(), page);
+    setActiveWindowNow(&page);
+    EXPECT_EQ(QApplication::focusWidget(), page.Text1);
+    QTest::keyClicks(page.Text1, "7");
+    EXPECT_EQ(page.Text1->text(), "0.07");
 }
 
 // However a text got into its field, "Next" calculates only with what has

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
@@ -118,6 +121,32 @@ TEST_F(SelectionPage, EnterChainAndNextStoreTheChosenGuideway) {
         QTest::mouseClick(form3().Command2, Qt::LeftButton);  // back: the picks are still there
         for (int i = 0; i < 5; ++i) EXPECT_EQ(lists[i]->currentText(), items[i]);
     }
+}
+
+// The note is as read-only to the accessibility interface as to the keyboard; a series pick still rewrites it.
+TEST_F(SelectionPage, TheNoteTakesNoEdit) {
+    Form2& page = open();
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(page.Text1);
+    ASSERT_NE(note->editableTextInterface(), nullptr);
+    const QString description = page.Text1->toPlainText();
+    const std::function<void()> edits[] = {
+        [&] { note->editableTextInterface()->insertText(0, "x"); },
+        [&] { note->editableTextInterface()->deleteText(0, 3); },
+        [&] { note->editableTextInterface()->replaceText(0, 3, "abc"); },
+        [&] { note->setText(QAccessible::Value, "abc"); },
+        [&] {
+            page.Text1->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(page.Text1, "abc");
+            QTest::keyClick(page.Text1, Qt::Key_Backspace);
+        },
+    };
+    for (const auto& edit : edits) {
+        edit();
+        EXPECT_EQ(page.Text1->toPlainText(), description);
+    }
+    pick(page.Combo1, "QEJ");
+    EXPECT_NE(page.Text1->toPlainText(), description);
+    EXPECT_FALSE(page.Text1->toPlainText().isEmpty());
 }
 
 // Only Enter moves on from a list: an arrow or a letter, which pick another

@@ -147,6 +147,54 @@ TEST_F(Form3Page, RefusedCheckHoldsTheClickAndNextWithoutInertia) {
               std::tuple(1e308, 0.0, 7.0, 7.0, 7.0f));
 }
 
+// The accessibility interface checks an option without clicking it: the page still follows the checked option, and
+// runs the checks a click runs. Behind a box, or when a check refuses, the option stays put.
+TEST_F(Form3Page, AnOptionCheckedAnyWayShowsItsLayout) {
+    const auto toggle = [](QRadioButton* option) {
+        QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    };
+    const struct {
+        const char* how;
+        bool from;
+        std::function<void()> choose;
+        bool to;
+    } cases[] = {
+        {"toggle with", false, [&] { toggle(page->Option2); }, true},
+        {"toggle without", true, [&] { toggle(page->Option1); }, false},
+        {"click with", false,
+         [&] { QTest::mouseClick(page->Option2, Qt::LeftButton, {}, QPoint(6, page->Option2->height() / 2)); }, true},
+        {"toggle with, V refused", false,
+         [&] {
+             type(page->Text1, "0");
+             toggle(page->Option2);
+         },
+         false},
+        {"toggle without behind a box", true,
+         [&] {
+             fill("0.2", "0.1", "487.5", "5.0");
+             setMessageSink([&](const Message&) { toggle(page->Option1); });
+             type(page->Text3, "19");
+             QTest::keyClick(page->Text3, Qt::Key_Tab);
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        (c.from ? page->Option2 : page->Option1)->click();
+        ASSERT_EQ(page->Text2->isVisible(), c.from);
+        c.choose();
+        EXPECT_EQ(page->Option2->isChecked(), c.to);
+        EXPECT_NE(page->Option1->isChecked(), c.to);
+        for (NumberField* field : {page->Text2, page->Text3, page->Text4}) EXPECT_EQ(field->isVisible(), c.to);
+        EXPECT_EQ(page->Text1->text(), c.to == c.from ? page->Text1->text() : QStringLiteral("0.25"));
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        EXPECT_EQ(state().Acceleration != 0.0, c.to);
+        navigate(form4(), *page);
+        setActiveWindowNow(page);
+    }
+}
+
 // A velocity that reached its field without its check, left pending while
 // another window had the focus or written by an accessibility tool, is
 // refused by "Next" as typing it would be, and the second "Next" goes on.
