@@ -87,7 +87,7 @@ void Page::showPage() {
     }
     // The focus comes back where the user left it, whatever asked for the
     // focus of the hidden page meanwhile (an accessibility tool can).
-    if (focusWhenHidden_ != nullptr && focusWhenHidden_->isEnabled()) focusWhenHidden_->setFocus(Qt::OtherFocusReason);
+    if (focusWhenHidden_ != nullptr) focusWhenHidden_->setFocus(Qt::OtherFocusReason);
     show();
     if (first) centreOnScreen();
     raise();
@@ -151,15 +151,17 @@ bool passes(NumberField& field) {
 
 }  // namespace
 
-bool Page::checksPassed() {
+bool Page::takesCommands() const {
     // No command acts behind a message box: an accessibility tool presses a
     // button by calling it, past the box's modality, and the check whose box
-    // it is has not decided yet.
-    if (messageShowing()) return false;
-    // Nor does a page out of sight take any command: the accessibility
-    // interface presses its buttons too, and with no field of it shown no
-    // check would run. Its own calls while it loads are its own.
-    if (!isVisible() && !loading_) return false;
+    // it is has not decided yet. Nor does a page out of sight take any: the
+    // accessibility interface presses its buttons too, and with no field of
+    // it shown no check would run. Its own calls while it loads are its own.
+    return !messageShowing() && (isVisible() || loading_);
+}
+
+bool Page::checksPassed() {
+    if (!takesCommands()) return false;
     // A click that moved the focus out of a field has already run its check,
     // and a rejection has kept the click from reaching its handler. What is
     // left is a click that did not take the focus (a control that takes none,

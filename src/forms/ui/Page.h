@@ -27,6 +27,12 @@ public:
     // whose focus change was rejected never reaches its handler at all.
     bool checksPassed();
 
+    // Whether the page acts on a command at all now: not while a message box
+    // is up, nor while the page is out of sight (save its own calls while it
+    // loads). checksPassed() asks this first; a control that acts without a
+    // handler (a list opening) asks it itself.
+    bool takesCommands() const;
+
     // Every command that calculates calls this instead. After checksPassed(),
     // every shown field whose text has changed since its check last ran is
     // checked, in tab order, as if the user had left it; the first refusal

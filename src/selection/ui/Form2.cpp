@@ -17,7 +17,6 @@
 #include "app/CalculationState.h"
 #include "app/ui/Pages.h"
 #include "forms/ui/Fonts.h"
-#include "forms/ui/MessageService.h"
 #include "selection/RatingCatalogue.h"
 #include "selection/SelectionLists.h"
 #include "selection/ui/Form1.h"
@@ -41,7 +40,8 @@ class PageList : public QComboBox {
 public:
     using QComboBox::QComboBox;
     void showPopup() override {
-        if (window()->isVisible() && !messageShowing()) QComboBox::showPopup();
+        if (auto* page = qobject_cast<Page*>(window()); page == nullptr || page->takesCommands())
+            QComboBox::showPopup();
     }
 };
 
